@@ -1,0 +1,120 @@
+#include "Grondelvik.h"
+
+#include <cstdio>
+
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti) {
+    bool done = false;
+    while (SDL_PollEvent(&event)) {
+        if (!pauza) hrac->akce(event);
+        if (event.type == SDL_KEYDOWN) {
+            switch (event.key.keysym.sym) {
+                case SDLK_ESCAPE: done = true; break;
+                case SDLK_p: pauza = !pauza; break;
+                case SDLK_s: uloz = true; break;
+                case SDLK_KP_MINUS: velka = false; break;
+                case SDLK_KP_PLUS: velka = true; break;
+                case SDLK_F9: nacti = true; break;
+                default: break;
+            }
+        } else if (event.type == SDL_QUIT) {
+            done = true;
+        }
+    }
+    return done;
+}
+
+bool pripravHru(Hra& hra) {
+    hra.konec = false;
+    try {
+        hra.hrac = std::make_unique<Hrac>();
+    } catch (const char* zprava) {
+        std::fprintf(stderr, "%s\n", zprava);
+        return false;
+    }
+    try {
+        hra.level = std::make_unique<Level>(hra.hrac.get(), 1);
+    } catch (const char* zprava) {
+        hra.hrac.reset();
+        std::fprintf(stderr, "%s\n", zprava);
+        return false;
+    }
+    hra.pauza = hra.smrt = hra.uloz = hra.nacti = false;
+    hra.velka = true;
+
+    // Both are loaded before either is tested.
+    hra.obrPauza = nactiObrazek("grafika/ostatni/pauza.bmp");
+    hra.obrSmrt = nactiObrazek("grafika/ostatni/konec.bmp");
+    if (!hra.obrPauza) {
+        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp\n");
+        return false;
+    }
+    if (!hra.obrSmrt) {
+        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/konec.bmp\n");
+        return false;
+    }
+    nastavBilyKlic(hra.obrPauza.get());
+    nastavBilyKlic(hra.obrSmrt.get());
+    return true;
+}
+
+void snimek(Hra& hra, Uint32 cekani) {
+    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti);
+    if (cekani) SDL_Delay(cekani);
+
+    // Paused or dead, the last frame stays and the picture goes over it.
+    if (!hra.pauza && !hra.smrt) {
+        hra.level->vykresliSe(hra.screen);
+        if (hra.hrac->zivoty <= 0) hra.smrt = true;
+    } else if (hra.pauza && !hra.smrt) {
+        vykresliObrazek(hra.obrPauza.get(), hra.screen, 200, 200);
+    } else {
+        vykresliObrazek(hra.obrSmrt.get(), hra.screen, 150, 250);
+    }
+
+    // A requested save or load, and the chosen display scale, are applied here
+    // once those arrive; until then the flags only record the request.
+
+    SDL_Flip(hra.screen);
+}
+
+int SDL_main(int, char**) {
+    if (SDL_Init(SDL_INIT_VIDEO) == -1) {
+        std::fprintf(stderr, "Nejde incializovat SDL: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    Hra hra;
+    hra.screen = SDL_SetVideoMode(800, 600, 0, SDL_ANYFORMAT);
+    if (!hra.screen) {
+        std::fprintf(stderr, "Unable to set 800x600 video: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 2;
+    }
+    SDL_WM_SetCaption("Grondelvik", nullptr);
+
+    if (!pripravHru(hra)) {
+        hra = Hra{};
+        SDL_Quit();
+        return 1;
+    }
+
+    try {
+        while (!hra.konec) snimek(hra, 100);
+    } catch (const char* zprava) {
+        hra.level.reset();
+        hra.hrac.reset();
+        hra.obrPauza.reset();
+        hra.obrSmrt.reset();
+        std::fprintf(stderr, "%s\n", zprava);
+        SDL_Quit();
+        return 1;
+    }
+
+    // Pictures go before SDL does.
+    hra.obrPauza.reset();
+    hra.obrSmrt.reset();
+    hra.hrac.reset();
+    hra.level.reset();
+    SDL_Quit();
+    return 0;
+}

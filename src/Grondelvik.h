@@ -1,0 +1,41 @@
+// The game shell: the window, the frame loop, the global keys and the one
+// place where fatal messages are caught.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "Hrac.h"
+#include "IO.h"
+#include "Level.h"
+
+// Everything the frame loop keeps for the whole run.
+struct Hra {
+    SDL_Surface* screen = nullptr;  // owned by SDL
+    bool konec = false;
+    std::unique_ptr<Hrac> hrac;
+    std::unique_ptr<Level> level;
+    bool pauza = false;
+    bool smrt = false;
+    bool uloz = false;
+    bool nacti = false;
+    bool velka = true;
+    Obrazek obrPauza;
+    Obrazek obrSmrt;
+    SDL_Event event{};
+};
+
+// Drains the event queue: the hunter sees every event unless paused, then the
+// global keys set the flags. True when the player asked to quit.
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti);
+
+// Builds the hunter, level 1 and the overlay pictures into hra (its screen
+// must be set). Prints the failure and returns false when something is missing.
+bool pripravHru(Hra& hra);
+
+// One pass of the frame loop. The program waits 100 ms a frame; tests and
+// tools pass 0 to drive frames directly.
+void snimek(Hra& hra, Uint32 cekani);
+
+int SDL_main(int argc, char** argv);

@@ -1,0 +1,83 @@
+// The world: tile grids, tilesets, items, enemies and the per-frame update and
+// drawing of the current level. One object lives for the whole run; a change
+// of level rebuilds its contents in place.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <vector>
+
+#include "IO.h"
+#include "ListPredmetu.h"
+#include "SetNepratel.h"
+
+class Hrac;
+
+// The cells of size `bunka` drawn along one axis of a screen of `rozmer`
+// pixels whose middle shows the hunter's coordinate `pozice`: od <= i < po,
+// with one or two cells of margin. Divisions truncate toward zero.
+struct RozsahBunek {
+    int od;
+    int po;
+};
+RozsahBunek rozsahBunek(int pozice, int rozmer, int bunka);
+
+class Level {
+public:
+    Level(Hrac* h, int t);
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+    ~Level();
+
+    // One whole frame: draw the world, advance it, draw the hunter, and move
+    // on to the next level when the exit was picked up.
+    void vykresliSe(SDL_Surface* obrazovka);
+
+    // How far a box may move along one axis before it meets a solid tile.
+    int volnoX(int sx, int nx, int ny, int sirka, int vyska, int tolerance);
+    int volnoY(int sy, int nx, int ny, int sirka, int vyska, int tolerance);
+
+    // The hunter's fall, jump and walk, item pickup and arrow flight.
+    void kontrola();
+
+private:
+    friend struct LevelTest;
+
+    bool setPevna(int x, int y);
+    bool getPevna(int x, int y) const;
+    bool setPozadi(int x, int y, unsigned char typ);
+    unsigned char getPozadi(int x, int y) const;
+    int sloupcuPozadi() const { return sLvl * sP / sPoz; }
+    int radkuPozadi() const { return vLvl * vP / vPoz; }
+
+    void seberePredmety(int sx, int sy);
+    void letSipu();
+    void dalsiLevel();
+
+    void nactiLvl(int t);
+    bool nactiMapu(const char* cesta);
+
+    int typ;
+    bool vetsi = true;
+    std::unique_ptr<Sip> sip;
+    std::unique_ptr<Zivoty> zivoty;
+    std::unique_ptr<Toulec> toulec;
+    std::unique_ptr<NovyLvl> novyLvl;
+    Obrazek pevna;
+    std::vector<Obrazek> pozadi;
+    int nPozadi = 0;
+    int nextLvl = 1;
+    int obtiznost = 1;
+    Hrac* hrac;  // not owned
+    int vLvl = 0;
+    int sLvl = 0;
+    int vP = 30;
+    int sP = 30;
+    int sPoz = 300;
+    int vPoz = 300;
+    std::vector<unsigned char> polePevna;   // one bit per tile, column by column
+    std::vector<unsigned char> polePozadi;  // one byte per background cell, row by row
+    std::unique_ptr<ListPredmetu> list;
+    std::unique_ptr<SetNepratel> set;
+};

@@ -1,0 +1,62 @@
+// The level's frame: the view around the hunter, the drawing order, and the
+// change to the next level.
+#include "Hrac.h"
+#include "Level.h"
+
+RozsahBunek rozsahBunek(int pozice, int rozmer, int bunka) {
+    const int od = (pozice - rozmer / 2) / bunka - 1;
+    return {od, rozmer / bunka + od + 3};
+}
+
+void Level::vykresliSe(SDL_Surface* obrazovka) {
+    const SDL_Rect pozice = hrac->pozice;
+
+    // Background cells: pictures of the cell size cover the whole screen, so
+    // it is never cleared.
+    const RozsahBunek bx = rozsahBunek(pozice.x, 800, sPoz), by = rozsahBunek(pozice.y, 600, vPoz);
+    for (int i = bx.od; i < bx.po; ++i)
+        for (int j = by.od; j < by.po; ++j)
+            vykresliObrazek(pozadi[getPozadi(i, j)].get(), obrazovka, sPoz * i - pozice.x + 400,
+                            vPoz * j - pozice.y + 300);
+
+    // Solid tiles, and items on the free ones.
+    const RozsahBunek tx = rozsahBunek(pozice.x, 800, sP), ty = rozsahBunek(pozice.y, 600, vP);
+    for (int i = tx.od; i < tx.po; ++i) {
+        for (int j = ty.od; j < ty.po; ++j) {
+            SDL_Rect n{};
+            n.x = static_cast<Sint16>(sP * i - pozice.x + 400);
+            n.y = static_cast<Sint16>(vP * j - pozice.y + 300);
+            if (getPevna(i, j))
+                vykresliObrazek(pevna.get(), obrazovka, n.x, n.y);
+            else if (Predmet* p = list->getPredmet(i, j))
+                p->vykresliSe(obrazovka, n);
+        }
+    }
+
+    SDL_Rect levyHorni{}, pravyDolni{};
+    levyHorni.x = static_cast<Sint16>(pozice.x - 400);
+    levyHorni.y = static_cast<Sint16>(pozice.y - 300);
+    pravyDolni.x = static_cast<Sint16>(levyHorni.x + 800);
+    pravyDolni.y = static_cast<Sint16>(levyHorni.y + 600);
+    set->VykresliViditelne(obrazovka, levyHorni, pravyDolni);
+
+    kontrola();
+    // Enemy moves and strikes, and the sword blow, come in here in this order.
+    hrac->vykresliSe(obrazovka);
+    // The hit and miss markers are drawn here, over the hunter.
+
+    if (hrac->novyLvl) dalsiLevel();
+}
+
+void Level::dalsiLevel() {
+    // Levels are built at the large scale; a small view is restored after.
+    pevna.reset();
+    pozadi.clear();
+    polePevna.clear();
+    polePozadi.clear();
+    list.reset();
+    set = std::make_unique<SetNepratel>();
+    ++obtiznost;
+    nactiLvl(nextLvl);
+    hrac->novyLvl = false;
+}

@@ -1,0 +1,170 @@
+// Building a level: the per-level table, the map reader and the tile grids.
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "Hrac.h"
+#include "Level.h"
+
+namespace {
+
+struct PopisLevelu {
+    int startX, startY;
+    int dalsi;
+    const char* pevna;        // solid tile, large scale
+    const char* pozadiKmen;   // background pictures: kmen + "01" … + ".bmp"
+    int nPozadi;
+    int vLvl, sLvl;
+    unsigned char pocatek;    // every background cell before the map is read
+    const char* mapa;
+};
+
+const PopisLevelu kLevely[3] = {
+    {400, 750, 2, "grafika/mise/cihly01b.bmp", "grafika/mise/zed", 3, 30, 200, 2, "mapy/hrad.txt"},
+    {400, 400, 3, "grafika/mise/zem.bmp", "grafika/mise/venku", 5, 30, 200, 1, "mapy/venku.txt"},
+    {400, 1680, 1, "grafika/mise/led.bmp", "grafika/mise/pol", 5, 90, 600, 1, "mapy/pol.txt"},
+};
+
+std::string cestaPozadi(const char* kmen, int cislo) {
+    char c[16];
+    std::snprintf(c, sizeof c, "%02d", cislo);
+    return std::string(kmen) + c + ".bmp";
+}
+
+// Reads a text file a character at a time; a CR right before an LF is part
+// of the line end, not of the content.
+class CtecMapy {
+public:
+    explicit CtecMapy(std::ifstream& s) : soubor(s) {}
+    int dalsi() {
+        int c = soubor.get();
+        if (c == '\r' && soubor.peek() == '\n') c = soubor.get();
+        return c;
+    }
+
+private:
+    std::ifstream& soubor;
+};
+
+}  // namespace
+
+Level::Level(Hrac* h, int t) : typ(t), hrac(h) {
+    set = std::make_unique<SetNepratel>();
+    sip = std::make_unique<Sip>();
+    zivoty = std::make_unique<Zivoty>();
+    toulec = std::make_unique<Toulec>();
+    novyLvl = std::make_unique<NovyLvl>();
+    nactiLvl(typ);
+}
+
+Level::~Level() = default;
+
+void Level::nactiLvl(int t) {
+    // A level number other than 1 to 3 can only come from damaged data; never
+    // build a level from a table row that does not exist.
+    if (t < 1 || t > 3) throw "Chybne cislo levelu.";
+    const PopisLevelu& p = kLevely[t - 1];
+    typ = t;
+    hrac->pozice.x = static_cast<Sint16>(p.startX);
+    hrac->pozice.y = static_cast<Sint16>(p.startY);
+    nextLvl = p.dalsi;
+    pevna = nactiObrazek(p.pevna);
+    nPozadi = p.nPozadi;
+    pozadi.clear();
+    pozadi.resize(nPozadi);
+    for (int i = 0; i < nPozadi; ++i) pozadi[i] = nactiObrazek(cestaPozadi(p.pozadiKmen, i + 1).c_str());
+    vP = sP = 30;
+    sPoz = vPoz = 300;
+    vLvl = p.vLvl;
+    sLvl = p.sLvl;
+
+    set->createTyp(1);
+    set->createTyp(2);
+    set->zvysObtiznost(obtiznost);
+
+    list = std::make_unique<ListPredmetu>(sLvl, vLvl);
+    polePozadi.assign(static_cast<size_t>(sloupcuPozadi() * radkuPozadi()), p.pocatek);
+    polePevna.assign(static_cast<size_t>(vLvl * sLvl / 8 + 1), 0);
+
+    nactiMapu(p.mapa);  // a missing map leaves an empty, closed level
+
+    if (!pevna) throw "Chyba pri nacitani obrazku dlazdice.";
+    for (const Obrazek& o : pozadi)
+        if (!o) throw "Chyba pri nacitani obrazku pozadi.";
+}
+
+bool Level::nactiMapu(const char* cesta) {
+    std::ifstream soubor(cesta, std::ios::binary);
+    if (!soubor.is_open()) return false;
+    CtecMapy ctec(soubor);
+
+    int x = 0, y = 0;
+    for (;;) {
+        int c = ctec.dalsi();
+        if (c == EOF || c == '-') break;
+        switch (c) {
+            case 'X': setPevna(x, y); break;
+            case '1': list->addPredmet(x, y, sip.get()); break;
+            case '2': list->addPredmet(x, y, zivoty.get()); break;
+            case '3': list->addPredmet(x, y, toulec.get()); break;
+            case '4': list->addPredmet(x, y, novyLvl.get()); break;
+            case 'V':
+            case 'Z': {
+                const int t = c == 'V' ? 1 : 2;
+                if (TypNepritele* typNep = set->getTyp(t)) {
+                    SDL_Rect kde{};
+                    kde.x = static_cast<Sint16>(sP * x);
+                    // feet on the bottom edge of the tile
+                    kde.y = static_cast<Sint16>(vP * y + vP - typNep->vyska);
+                    set->addNepritele(t, kde);
+                }
+                break;
+            }
+            case '\n': ++y; --x; break;  // undone by the step below
+            default: break;
+        }
+        if (++x >= sLvl) x = 0;
+    }
+    ctec.dalsi();  // the line end after "-"
+
+    x = 0;
+    y = 0;
+    for (int c = ctec.dalsi(); c != EOF; c = ctec.dalsi()) {
+        if (c == '\n') {
+            ++y;
+            x = 0;
+            continue;
+        }
+        // Anything but a digit naming an existing picture keeps the cell's
+        // initial value, so drawing never reaches past the picture array.
+        if (c >= '0' && c <= '9' && c - '0' < nPozadi) setPozadi(x, y, static_cast<unsigned char>(c - '0'));
+        ++x;
+    }
+    return true;
+}
+
+bool Level::setPevna(int x, int y) {
+    if (x < 0 || x >= sLvl || y < 0 || y >= vLvl || getPevna(x, y)) return false;
+    const int n = vLvl * x + y;
+    polePevna[n / 8] |= static_cast<unsigned char>(1u << (n % 8));
+    return true;
+}
+
+bool Level::getPevna(int x, int y) const {
+    if (x < 0 || x >= sLvl || y < 0 || y >= vLvl) return true;  // the level is closed all round
+    const int n = vLvl * x + y;
+    return (polePevna[n / 8] >> (n % 8)) & 1;
+}
+
+bool Level::setPozadi(int x, int y, unsigned char hodnota) {
+    const int cols = sloupcuPozadi();
+    if (x < 0 || y < 0 || y * cols + x >= cols * radkuPozadi()) return false;
+    polePozadi[y * cols + x] = hodnota;
+    return true;
+}
+
+unsigned char Level::getPozadi(int x, int y) const {
+    const int cols = sloupcuPozadi();
+    if (x < 0 || y < 0 || y * cols + x >= cols * radkuPozadi()) return 0;
+    return polePozadi[y * cols + x];
+}

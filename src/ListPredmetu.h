@@ -1,0 +1,89 @@
+// Collectible items: the four kinds (shared objects, one per kind and level
+// object) and the level's item store, a grid of one-byte item codes.
+#pragma once
+
+#include <SDL.h>
+
+#include <vector>
+
+#include "IO.h"
+
+class Hrac;
+
+class Predmet {
+public:
+    virtual ~Predmet() = default;
+    // Applies the kind's effect to the player.
+    virtual void sebere(Hrac* hrac) = 0;
+    // Draws the picture with its top-left corner at kde.
+    void vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde);
+    SDL_Surface* getObrazek() const { return obrazek.get(); }
+
+protected:
+    // Replaces the picture; throws zprava when the file cannot be loaded
+    // (the old picture is released first, so a failure leaves none).
+    void nahraj(const char* cesta, const char* zprava);
+    Obrazek obrazek;
+};
+
+class Sip : public Predmet {
+public:
+    Sip();
+    void sebere(Hrac* hrac) override;
+    void zvetsi();
+    void zmensi();
+};
+
+class Toulec : public Predmet {
+public:
+    Toulec();
+    void sebere(Hrac* hrac) override;
+    void zvetsi();
+    void zmensi();
+};
+
+class Zivoty : public Predmet {
+public:
+    Zivoty();
+    void sebere(Hrac* hrac) override;
+    void zvetsi();
+    void zmensi();
+};
+
+class NovyLvl : public Predmet {
+public:
+    NovyLvl();
+    void sebere(Hrac* hrac) override;
+    void zvetsi();
+    void zmensi();
+};
+
+class ListPredmetu {
+public:
+    // Maps one code to a shared item object (not owned).
+    struct ElemPredmet {
+        unsigned char cislo;
+        Predmet* predmet;
+    };
+
+    ListPredmetu(int mX, int mY);
+    ListPredmetu(const ListPredmetu&) = delete;
+    ListPredmetu& operator=(const ListPredmetu&) = delete;
+
+    void addPredmet(int x, int y, Predmet* predmet);
+    Predmet* getPredmet(int x, int y) const;
+    void removeFrom(int x, int y);
+    Predmet* findPredmet(unsigned char cislo) const;
+    // The code of predmet, registering it with the next code when new.
+    unsigned char getNumber(Predmet* predmet);
+
+    // Cells column by column: (x, y) lives at x * maxY + y.
+    std::vector<unsigned char> pole;
+    // Codes in the order the objects were first placed; nodes are never removed.
+    std::vector<ElemPredmet> seznam;
+    int maxX;
+    int maxY;
+
+private:
+    bool uvnitr(int x, int y) const { return x >= 0 && x < maxX && y >= 0 && y < maxY; }
+};

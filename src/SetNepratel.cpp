@@ -1,0 +1,248 @@
+#include "SetNepratel.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct Rozmery {
+    int vyska, sirka, vyskaTela;
+};
+
+// Sprite names and sizes of one type; index 0 is the large scale.
+struct PopisTypu {
+    const char* teloKmen;
+    const char* nohyKmen;
+    bool dveCislice;
+    Rozmery rozmery[2];
+    const char* chybaTela;
+    const char* chybaNohou;
+};
+
+const PopisTypu kValecnik = {"grafika/nepratele/valecnik/teloValecnik",
+                             "grafika/nepratele/valecnik/nohyValecnik",
+                             true,
+                             {{93, 79, 53}, {62, 53, 37}},
+                             "nelze nahrat obrazek valecnikova tela.",
+                             "nelze nahrat obrazek valecnikovych nohou."};
+const PopisTypu kZlodej = {"grafika/nepratele/zlodej/zlodej",
+                           "grafika/nepratele/zlodej/zlodejNohy",
+                           false,
+                           {{91, 40, 80}, {61, 27, 54}},
+                           "nelze nahrat obrazek zlodejova tela.",
+                           "nelze nahrat obrazek zlodejovych nohou."};
+
+const PopisTypu* popis(int typ) {
+    if (typ == 1) return &kValecnik;
+    if (typ == 2) return &kZlodej;
+    return nullptr;
+}
+
+// Frame k (from 1) of a set, e.g. "…teloValecnik03lm.bmp".
+std::string cesta(const char* kmen, bool dveCislice, int k, bool vlevo, bool male) {
+    char cislo[16];
+    std::snprintf(cislo, sizeof cislo, dveCislice ? "%02d" : "%d", k);
+    return std::string(kmen) + cislo + (vlevo ? "l" : "") + (male ? "m" : "") + ".bmp";
+}
+
+// Loads both directions of one array, then keys or reports it.
+void nactiPole(std::vector<Obrazek>& pole, int n, const char* kmen, bool dveCislice, bool male) {
+    for (int i = 0; i < 2 * n; ++i)
+        pole[i] = nactiObrazek(cesta(kmen, dveCislice, i % n + 1, i >= n, male).c_str());
+}
+
+void zkontrolujPole(std::vector<Obrazek>& pole, const char* zprava) {
+    for (Obrazek& o : pole) {
+        if (!o) throw zprava;
+        nastavBilyKlic(o.get());
+    }
+}
+
+}  // namespace
+
+TypNepritele::TypNepritele(int t) : typ(t) {
+    if (t == 1) {
+        maxZivotu = 25, sila = 15, obratnost = 5, rychlost = 5, nTelo = 4, nNohy = 5;
+    } else if (t == 2) {
+        maxZivotu = 20, sila = 5, obratnost = 20, rychlost = 15, nTelo = 3, nNohy = 3;
+    } else {
+        return;  // unknown kinds have no pictures and never walk
+    }
+    telo.resize(2 * nTelo);
+    nohy.resize(2 * nNohy);
+    nactiVetsi();
+}
+
+void TypNepritele::nactiSadu(bool male) {
+    const PopisTypu* p = popis(typ);
+    if (!p) return;
+    const Rozmery& r = p->rozmery[male ? 1 : 0];
+    vyska = r.vyska;
+    sirka = r.sirka;
+    vyskaTela = r.vyskaTela;
+    // Everything is loaded before the first check, so a missing body picture
+    // is reported even when legs are missing too.
+    nactiPole(telo, nTelo, p->teloKmen, p->dveCislice, male);
+    nactiPole(nohy, nNohy, p->nohyKmen, p->dveCislice, male);
+    zkontrolujPole(telo, p->chybaTela);
+    zkontrolujPole(nohy, p->chybaNohou);
+}
+
+void TypNepritele::uvolniObrazky() {
+    for (Obrazek& o : telo) o.reset();
+    for (Obrazek& o : nohy) o.reset();
+}
+
+void TypNepritele::nactiVetsi() { nactiSadu(false); }
+
+void TypNepritele::zvetsi() {
+    uvolniObrazky();
+    nactiVetsi();
+}
+
+void TypNepritele::zmensi() {
+    uvolniObrazky();
+    nactiSadu(true);
+}
+
+void TypNepritele::zvysObtiznost(int obtiznost) {
+    for (int i = 1; i < obtiznost; ++i) {
+        // Integer forms of the products with the doubles nearest 1.2 and 1.1
+        // (the one for 1.2 lies just below it: 25 gives 29).
+        maxZivotu = (6 * maxZivotu - 1) / 5;
+        sila = (11 * sila) / 10;
+        obratnost = (11 * obratnost) / 10;
+        if (obtiznost <= 9) {
+            if (typ == 1) {
+                maxZivotu += 10;
+                obratnost += 3;
+            } else if (typ == 2) {
+                maxZivotu += 5;
+                sila += 2;
+            }
+        }
+    }
+}
+
+void TypNepritele::vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde, int aNohy, int aTelo, bool vlevo) {
+    int iTelo = aTelo + (vlevo ? nTelo : 0);
+    if (iTelo >= 0 && iTelo < static_cast<int>(telo.size()))
+        vykresliObrazek(telo[iTelo].get(), obrazovka, kde.x, kde.y);
+    int iNohy = aNohy + (vlevo ? nNohy : 0);
+    if (iNohy >= 0 && iNohy < static_cast<int>(nohy.size()))
+        vykresliObrazek(nohy[iNohy].get(), obrazovka, kde.x, kde.y + vyskaTela);
+}
+
+Nepritel::Nepritel(TypNepritele* t, SDL_Rect p) : Nepritel(t, p, 2) {}
+
+Nepritel::Nepritel(TypNepritele* t, SDL_Rect p, int m)
+    : typ(t), pozice(p), zivoty(t->maxZivotu), mod(m), vlevo(std::rand() % 2 == 1) {}
+
+void Nepritel::pohniSe(SDL_Rect oKolik) {
+    Sint16 dx = oKolik.x;
+    Sint16 dy = oKolik.y;
+    const int s = typ->rychlost;
+    if (dx < 0) {
+        vlevo = true;
+        dx = static_cast<Sint16>(dx + std::rand() % 5);
+        pozice.x = static_cast<Sint16>(-dx > s ? pozice.x - s : pozice.x + dx);
+    } else if (dx > 0) {
+        vlevo = false;
+        dx = static_cast<Sint16>(dx - std::rand() % 5);
+        pozice.x = static_cast<Sint16>(dx > s ? pozice.x + s : pozice.x + dx);
+    }
+    if (typ->leta) {
+        if (std::abs(dy) > s)
+            pozice.y = static_cast<Sint16>(pozice.y + (dy > 0 ? s : -s));
+        else
+            pozice.y = static_cast<Sint16>(pozice.y + dy);
+    } else if (dy > 0) {
+        pozice.y = static_cast<Sint16>(pozice.y + dy);
+    }
+    if (!typ->nohy.empty() && dx != 0) {
+        if (++aNohy >= typ->nNohy) aNohy = 1;
+    }
+    if (aTelo > 0) --aTelo;
+    if (citac > 0) --citac;
+}
+
+void Nepritel::zautoc(Hrac*) {
+    aTelo = typ->nTelo - 1;
+    std::srand(static_cast<unsigned>(hodiny::ted()));
+    citac = typ->nTelo + 1 + std::rand() % 6;
+}
+
+void Nepritel::vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde) {
+    typ->vykresliSe(obrazovka, kde, aNohy, aTelo, vlevo);
+}
+
+void Nepritel::zvetsi() {
+    pozice.x = static_cast<Sint16>((3 * pozice.x) / 2);
+    pozice.y = static_cast<Sint16>((3 * pozice.y) / 2 - 1);
+}
+
+void Nepritel::zmensi() {
+    pozice.x = static_cast<Sint16>((2 * pozice.x) / 3);
+    pozice.y = static_cast<Sint16>((2 * pozice.y) / 3 + 1);
+}
+
+SetNepratel::~SetNepratel() {
+    // Enemies point at their types, so they go first.
+    nepratele.clear();
+    typy.clear();
+}
+
+void SetNepratel::createTyp(int typ) { typy.push_front(std::make_unique<TypNepritele>(typ)); }
+
+TypNepritele* SetNepratel::getTyp(int typ) const {
+    for (const auto& t : typy)
+        if (t->typ == typ) return t.get();
+    return nullptr;
+}
+
+void SetNepratel::addNepritele(int typ, SDL_Rect pozice) {
+    TypNepritele* t = getTyp(typ);
+    if (!t) return;
+    nepratele.push_front(std::make_unique<Nepritel>(t, pozice));
+}
+
+bool SetNepratel::isIn(SDL_Rect levyHorni, SDL_Rect pravyDolni, const Nepritel* n) const {
+    const int x = n->pozice.x, y = n->pozice.y;
+    const int w = n->typ->sirka, h = n->typ->vyska;
+    return !(levyHorni.x > x + w || levyHorni.y > y + h || pravyDolni.x < x || pravyDolni.y < y);
+}
+
+void SetNepratel::VykresliViditelne(SDL_Surface* obrazovka, SDL_Rect levyHorni, SDL_Rect pravyDolni) {
+    for (const auto& n : nepratele) {
+        if (!isIn(levyHorni, pravyDolni, n.get())) continue;
+        SDL_Rect kde = n->pozice;
+        kde.x = static_cast<Sint16>(n->pozice.x - levyHorni.x);
+        kde.y = static_cast<Sint16>(n->pozice.y - levyHorni.y);
+        n->vykresliSe(obrazovka, kde);
+    }
+}
+
+bool SetNepratel::deleteNepritel(Nepritel* n) {
+    for (auto it = nepratele.begin(); it != nepratele.end(); ++it) {
+        if (it->get() == n) {
+            nepratele.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SetNepratel::zvysObtiznost(int obtiznost) {
+    for (const auto& t : typy) t->zvysObtiznost(obtiznost);
+}
+
+void SetNepratel::zvetsi() {
+    for (const auto& t : typy) t->zvetsi();
+    for (const auto& n : nepratele) n->zvetsi();
+}
+
+void SetNepratel::zmensi() {
+    for (const auto& t : typy) t->zmensi();
+    for (const auto& n : nepratele) n->zmensi();
+}

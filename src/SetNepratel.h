@@ -1,0 +1,90 @@
+// Enemies: the two enemy types with their statistics and sprites, single
+// enemies, and the level's set of both.
+#pragma once
+
+#include <SDL.h>
+
+#include <list>
+#include <memory>
+#include <vector>
+
+#include "IO.h"
+
+class Hrac;
+
+class TypNepritele {
+public:
+    explicit TypNepritele(int t);
+    TypNepritele(const TypNepritele&) = delete;
+    TypNepritele& operator=(const TypNepritele&) = delete;
+
+    void nactiVetsi();
+    void zvetsi();
+    void zmensi();
+    void zvysObtiznost(int obtiznost);
+    void vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde, int aNohy, int aTelo, bool vlevo);
+
+    int sila = 0;
+    int obratnost = 0;
+    int maxZivotu = 0;
+    int typ;
+    std::vector<Obrazek> telo;  // nTelo facing right, then nTelo facing left
+    std::vector<Obrazek> nohy;  // likewise with nNohy
+    int nTelo = 0;
+    int nNohy = 0;
+    int vyska = 0;
+    int sirka = 0;
+    int vyskaTela = 0;
+    int rychlost = 0;
+    bool leta = false;
+
+private:
+    void nactiSadu(bool male);
+    void uvolniObrazky();
+};
+
+class Nepritel {
+public:
+    Nepritel(TypNepritele* t, SDL_Rect p);
+    Nepritel(TypNepritele* t, SDL_Rect p, int m);
+
+    void pohniSe(SDL_Rect oKolik);
+    void zautoc(Hrac* hrac);
+    void vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde);
+    void zvetsi();
+    void zmensi();
+
+    TypNepritele* typ;
+    SDL_Rect pozice;
+    int zivoty;
+    int mod;
+    int aNohy = 0;
+    int aTelo = 0;
+    int citac = 0;
+    bool vlevo;
+    bool utok = false;
+};
+
+class SetNepratel {
+public:
+    SetNepratel() = default;
+    SetNepratel(const SetNepratel&) = delete;
+    SetNepratel& operator=(const SetNepratel&) = delete;
+    ~SetNepratel();
+
+    void createTyp(int typ);
+    TypNepritele* getTyp(int typ) const;
+    // Places a new enemy at the head of the list; a type the set does not
+    // hold makes no enemy.
+    void addNepritele(int typ, SDL_Rect pozice);
+    bool isIn(SDL_Rect levyHorni, SDL_Rect pravyDolni, const Nepritel* nepritel) const;
+    void VykresliViditelne(SDL_Surface* obrazovka, SDL_Rect levyHorni, SDL_Rect pravyDolni);
+    bool deleteNepritel(Nepritel* n);
+    void zvysObtiznost(int obtiznost);
+    void zvetsi();
+    void zmensi();
+
+    // Both lists grow at the front: newest first.
+    std::list<std::unique_ptr<Nepritel>> nepratele;
+    std::list<std::unique_ptr<TypNepritele>> typy;
+};
