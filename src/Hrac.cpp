@@ -1,0 +1,271 @@
+#include "Hrac.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <string>
+
+#include "InfoOHraci.h"
+
+namespace {
+const char* const kmenyNohou[] = {"n1", "n2", "n3", "n4", "n5", "n6", "n7"};
+const char* const kmenyLuku[] = {"l-30", "l0", "l30", "l60", "l90"};
+const char* const kmenyMece[] = {"m0", "m1", "m2"};
+const char* const kmenySipu[] = {"sip-30", "sip0", "sip30", "sip60", "sip90"};
+
+Obrazek nactiLovce(const char* kmen, bool vlevo, bool male) {
+    std::string cesta = std::string("grafika/lovec/") + kmen;
+    if (vlevo) cesta += 'l';
+    if (male) cesta += 'm';
+    cesta += ".bmp";
+    return nactiObrazek(cesta.c_str());
+}
+
+// Fills both directions of one set; a failed load stays null for the check.
+void nactiSmer(std::vector<Obrazek>& sada, const char* const* kmeny, int n, bool male) {
+    for (int i = 0; i < n; ++i) {
+        sada[i] = nactiLovce(kmeny[i], false, male);
+        sada[i + n] = nactiLovce(kmeny[i], true, male);
+    }
+}
+
+bool vseNacteno(const std::vector<Obrazek>& sada) {
+    return std::all_of(sada.begin(), sada.end(), [](const Obrazek& o) { return o != nullptr; });
+}
+}  // namespace
+
+Hrac::Hrac() {
+    pozice = SDL_Rect{400, 400, 0, 0};
+    stred = SDL_Rect{400, 300, 0, 0};
+    // Until the pointer moves in bow mode, a mouse shot aims at the hunter's corner.
+    kurzor = stred;
+    vSipy.resize(nSipu);
+    nohy.resize(2 * nNohy);
+    luk.resize(2 * nLuk);
+    mec.resize(2 * nMec);
+    sip.resize(2 * nLuk);
+    ioh = std::make_unique<InfoOHraci>();
+    nactiVetsi();
+}
+
+Hrac::~Hrac() = default;
+
+void Hrac::nactiVetsi() {
+    vyska = 101;
+    vyskaTela = 66;
+    sirka = 70;
+    nactiSadu(false);
+}
+
+void Hrac::nactiSadu(bool male) {
+    nactiSmer(nohy, kmenyNohou, nNohy, male);
+    nactiSmer(luk, kmenyLuku, nLuk, male);
+    nactiSmer(mec, kmenyMece, nMec, male);
+    // The vertical arrow has no left variant: slot 9 loads the right one again.
+    for (int i = 0; i < nLuk - 1; ++i) {
+        sip[i] = nactiLovce(kmenySipu[i], false, male);
+        sip[i + nLuk] = nactiLovce(kmenySipu[i], true, male);
+    }
+    sip[nLuk - 1] = nactiLovce(kmenySipu[nLuk - 1], false, male);
+    sip[2 * nLuk - 1] = nactiLovce(kmenySipu[nLuk - 1], false, male);
+
+    for (int i = 0; i < 2 * nLuk; ++i)
+        if (!luk[i] || !sip[i]) throw "Chyba pri nacitani obrazku luku nebo sipu.";
+    if (!vseNacteno(nohy)) throw "Chyba pri nacitani obrazku nohou.";
+    if (!vseNacteno(mec)) throw "Chyba pri nacitani obrazku mece.";
+
+    for (auto& o : nohy) nastavBilyKlic(o.get());
+    for (int i = 0; i < 2 * nLuk; ++i) {
+        nastavBilyKlic(luk[i].get());
+        nastavBilyKlic(sip[i].get());
+    }
+    for (auto& o : mec) nastavBilyKlic(o.get());
+}
+
+void Hrac::uvolniObrazky() {
+    for (auto* sada : {&nohy, &luk, &mec, &sip})
+        for (auto& o : *sada) o.reset();
+}
+
+void Hrac::zmensi() {
+    pozice.x = static_cast<Sint16>(2 * pozice.x / 3);
+    pozice.y = static_cast<Sint16>(2 * pozice.y / 3);
+    skok = 2 * skok / 3 + 3;
+    beh = 2 * beh / 3 + 3;
+    for (int i = 0; i < pozSipy; ++i) {
+        VystrelenySip& s = vSipy[i];
+        s.x = 2 * s.x / 3;
+        s.y = 2 * s.y / 3;
+        s.rychlost = 2 * s.rychlost / 3;
+    }
+    uvolniObrazky();
+    vyskaTela = 44;
+    vyska = 67;
+    sirka = 44;
+    nactiSadu(true);
+}
+
+void Hrac::zvetsi() {
+    pozice.x = static_cast<Sint16>(3 * pozice.x / 2);
+    pozice.y = static_cast<Sint16>(3 * pozice.y / 2);
+    skok = 35;
+    // Agility gained while small shows in the running bonus again.
+    beh = (obratnost - 15) / 5 + 10;
+    for (int i = 0; i < pozSipy; ++i) {
+        VystrelenySip& s = vSipy[i];
+        s.x = 3 * s.x / 2;
+        s.y = 3 * s.y / 2;
+        s.rychlost = 3 * s.rychlost / 2;
+    }
+    uvolniObrazky();
+    nactiVetsi();
+}
+
+void Hrac::akce(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+            switch (event.key.keysym.sym) {
+                case SDLK_RIGHT:
+                    vlevo = false;
+                    stop = false;
+                    break;
+                case SDLK_LEFT:
+                    vlevo = true;
+                    stop = false;
+                    break;
+                case SDLK_f: b = true; break;
+                case SDLK_d: vzduch = true; break;
+                case SDLK_a: m = !m; break;
+                case SDLK_UP:
+                    if (aLuk <= 3) ++aLuk;
+                    break;
+                case SDLK_DOWN:
+                    if (aLuk >= 1) --aLuk;
+                    break;
+                case SDLK_SPACE: utok(false); break;
+                default: break;
+            }
+            break;
+        case SDL_KEYUP:
+            switch (event.key.keysym.sym) {
+                // Releasing the key of the other direction must not stop a turned hunter.
+                case SDLK_RIGHT:
+                    if (!vlevo) stop = true;
+                    break;
+                case SDLK_LEFT:
+                    if (vlevo) stop = true;
+                    break;
+                case SDLK_f: b = false; break;
+                default: break;
+            }
+            break;
+        case SDL_MOUSEMOTION:
+            if (!m) {
+                kurzor.x = static_cast<Sint16>(event.motion.x);
+                kurzor.y = static_cast<Sint16>(event.motion.y);
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT) utok(true);
+            break;
+        default: break;
+    }
+}
+
+void Hrac::utok(bool mysi) {
+    if (citac != 0) return;
+    citac = 4;
+    if (m) {
+        aMec = 2;
+        return;
+    }
+    // An empty quiver still costs the cooldown.
+    if (pocetSipu < 1) return;
+    --pocetSipu;
+    int trida = 0;
+    if (mysi)
+        trida = tridaZKurzoru();
+    else if (aLuk >= 1 && aLuk <= 4)
+        trida = aLuk;
+    strel(trida);
+}
+
+int Hrac::tridaZKurzoru() const {
+    const int a = std::abs(kurzor.y - stred.y - vyska / 2);
+    const int b = std::abs(kurzor.x - stred.x - sirka / 2);
+    // On the centre itself there is no angle at all.
+    if (a == 0 && b == 0) return 0;
+    double alfa = b == 0 ? 90.0 : std::atan(static_cast<double>(a) / b) * 180 / std::numbers::pi;
+    if (kurzor.y > stred.y + vyska / 2) alfa = -alfa;
+    if (alfa > 75) return 4;
+    if (alfa > 45) return 3;
+    if (alfa > 15) return 2;
+    if (alfa > -15) return 1;
+    return 0;
+}
+
+void Hrac::strel(int trida) {
+    if (nSipu <= pozSipy) {
+        nSipu *= 2;
+        std::vector<VystrelenySip> nove(nSipu);
+        std::copy_n(vSipy.begin(), pozSipy, nove.begin());
+        vSipy = std::move(nove);
+    }
+    VystrelenySip& s = vSipy[pozSipy];
+    s.vzdalenost = 0;
+    s.vlevo = vlevo;
+    // The arrow keeps the hunter's own step for its whole flight.
+    s.rychlost = stop ? 0 : (b ? beh + 10 : 10);
+    s.x = vlevo ? pozice.x + 30 : pozice.x + sirka / 2 - 15;
+    switch (trida) {
+        case 4:
+            s.alfa = 90;
+            s.y = pozice.y + vyska / 7;
+            break;
+        case 3:
+            s.alfa = 55;
+            s.y = pozice.y + vyska / 6;
+            break;
+        case 2:
+            s.alfa = 30;
+            s.y = pozice.y + vyska / 5;
+            break;
+        case 1:
+            s.alfa = 0;
+            s.y = pozice.y + vyska / 3;
+            break;
+        default:
+            s.alfa = -25;
+            s.y = pozice.y + vyska / 3;
+            break;
+    }
+    s.uhel = trida + (vlevo ? nLuk : 0);
+    ++pozSipy;
+}
+
+void Hrac::vykresliSe(SDL_Surface* obrazovka) {
+    const int xNohou = stred.x;
+    const int yNohou = stred.y + vyskaTela;
+
+    ioh->vypisSipy(obrazovka, pocetSipu);
+    ioh->vypisZdravi(obrazovka, zivoty, maxZivotu);
+    ioh->vypisScore(obrazovka, score);
+
+    vykresliObrazek(nohy[aNohy + (vlevo ? nNohy : 0)].get(), obrazovka, xNohou, yNohou);
+    if (m)
+        vykresliObrazek(mec[aMec + (vlevo ? nMec : 0)].get(), obrazovka, stred.x, stred.y);
+    else
+        vykresliObrazek(luk[aLuk + (vlevo ? nLuk : 0)].get(), obrazovka, stred.x, stred.y);
+
+    if (aMec > 0) --aMec;
+    if (citac > 0) --citac;
+    if (!stop) ++aNohy;
+    // Frames 0 and 1 only start the walk; the cycle runs over 2 to 5.
+    if (aNohy >= nNohy - 1) aNohy = 2;
+
+    for (int i = 0; i < pozSipy; ++i) {
+        const VystrelenySip& s = vSipy[i];
+        vykresliObrazek(sip[s.uhel].get(), obrazovka, s.x - pozice.x + stred.x, s.y - pozice.y + stred.y);
+    }
+}

@@ -1,0 +1,82 @@
+// The hunter: position, movement flags, combat statistics, arrows carried and
+// in flight, the HUD, and his four sprite sets at the current display scale.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <vector>
+
+#include "IO.h"
+
+class InfoOHraci;
+
+// One arrow in flight.
+struct VystrelenySip {
+    int x = 0;
+    int y = 0;
+    int uhel = 0;  // picture slot in the sip set: angle class, + nLuk when flying left
+    int alfa = 0;  // flight angle in degrees above the horizontal
+    bool vlevo = false;
+    int vzdalenost = 0;
+    int rychlost = 0;
+};
+
+class Hrac {
+public:
+    Hrac();
+    Hrac(const Hrac&) = delete;
+    Hrac& operator=(const Hrac&) = delete;
+    ~Hrac();
+
+    void nactiVetsi();
+    void zmensi();
+    void zvetsi();
+    void akce(const SDL_Event& event);
+    void vykresliSe(SDL_Surface* obrazovka);
+
+    SDL_Rect pozice;
+    std::vector<Obrazek> nohy;  // 2 * nNohy: facing right, then facing left
+    std::vector<Obrazek> luk;   // 2 * nLuk
+    std::vector<Obrazek> mec;   // 2 * nMec
+    std::vector<Obrazek> sip;   // 2 * nLuk; slot 9 repeats the vertical arrow
+    // nSipu entries; the first pozSipy are live and kept contiguous.
+    std::vector<VystrelenySip> vSipy;
+    std::unique_ptr<InfoOHraci> ioh;
+    bool vzduch = false;
+    int nSipu = 10;
+    int pozSipy = 0;
+    int nNohy = 7;
+    int nLuk = 5;
+    int nMec = 3;
+    bool m = true;
+    bool vlevo = false;
+    bool b = false;
+    bool stop = false;
+    bool novyLvl = false;
+    int aNohy = 0;
+    int aMec = 0;
+    int aLuk = 0;
+    int vyska = 101;
+    int sirka = 70;
+    int skok = 35;
+    int pad = 0;
+    int beh = 10;
+    int vyskaTela = 66;
+    int score = 0;
+    int sila = 15;
+    int obratnost = 15;
+    int zivoty = 200;
+    int maxZivotu = 200;
+    SDL_Rect kurzor;
+    SDL_Rect stred;
+    int citac = 0;
+    int pocetSipu = 12;
+
+private:
+    void utok(bool mysi);
+    int tridaZKurzoru() const;
+    void strel(int trida);
+    void nactiSadu(bool male);
+    void uvolniObrazky();
+};
