@@ -211,6 +211,19 @@ TEST(LevelSetup, UnknownLevelNumberBuildsNothing) {
     EXPECT_EQ(hrac.pozice.x, 1234);
 }
 
+TEST(LevelSetup, MissingMapGivesAnEmptyClosedLevel) {
+    KopieDat kopie;
+    kopie.smaz("mapy/hrad.txt");
+    VDatech v(kopie.cesta());
+    Hrac hrac;
+    Level level(&hrac, 1);
+    for (unsigned char c : LevelTest::polePevna(level)) EXPECT_EQ(c, 0);
+    for (unsigned char c : LevelTest::polePozadi(level)) EXPECT_EQ(c, 2);
+    EXPECT_TRUE(LevelTest::list(level).seznam.empty());
+    EXPECT_TRUE(LevelTest::set(level).nepratele.empty());
+    EXPECT_TRUE(LevelTest::getPevna(level, 0, 30));  // still closed all round
+}
+
 TEST(LevelSetup, EachLevelHasItsTable) {
     VDatech data;
     Hrac hrac;

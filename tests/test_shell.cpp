@@ -170,6 +170,16 @@ TEST(StartUp, EachMissingPictureEndsWithItsMessage) {
         {"grafika/mise/zed03.bmp", "Chyba pri nacitani obrazku pozadi.\n"},
         {"grafika/ostatni/pauza.bmp", "chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp\n"},
         {"grafika/ostatni/konec.bmp", "chyba pri nacitani obrazku\t grafika/ostatni/konec.bmp\n"},
+        {"grafika/lovec/sip60l.bmp", "Chyba pri nacitani obrazku luku nebo sipu.\n"},
+        {"grafika/lovec/n3.bmp", "Chyba pri nacitani obrazku nohou.\n"},
+        {"grafika/lovec/m1l.bmp", "Chyba pri nacitani obrazku mece.\n"},
+        {"grafika/ostatni/5.bmp", "nelze nalezt obrazek cisla\n"},
+        {"grafika/ostatni/score.bmp", "nelze nalezt obrazek grafika/ostatni/score.bmp\n"},
+        {"grafika/ostatni/lomitko.bmp", "nelze nalezt obrazek grafika/ostatni/lomitko.bmp\n"},
+        {"grafika/ostatni/sip.bmp", "Nelze nacist obrazek grafika/ostatni/sip.bmp\n"},
+        {"grafika/ostatni/novyLvl.bmp", "Nelze nacist obrazek grafika/ostatni/novyLvl.bmp\n"},
+        {"grafika/nepratele/valecnik/teloValecnik03l.bmp", "nelze nahrat obrazek valecnikova tela.\n"},
+        {"grafika/nepratele/zlodej/zlodejNohy2.bmp", "nelze nahrat obrazek zlodejovych nohou.\n"},
     };
     for (const auto& [soubor, zprava] : pripady) {
         SCOPED_TRACE(soubor);
