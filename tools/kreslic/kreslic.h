@@ -1,0 +1,21 @@
+// The asset generator's picture list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platno.h"
+
+struct Obrazek {
+    std::string cesta;  // relative to the data folder's grafika/
+    Platno p;
+    bool klic;  // white = transparent in the game (everything but the tiles)
+};
+
+// Hunter, warrior and thief, each facing right and left, at both scales.
+void kresliPostavy(std::vector<Obrazek>& out);
+// Tiles and backgrounds, items, HUD, markers and the overlays.
+void kresliSvet(std::vector<Obrazek>& out);
+// Item pictures reused by the HUD icons, drawn by a pen of any scale.
+void kresliSrdce(const Pero& P);
+void kresliToulec(const Pero& P);
