@@ -3,9 +3,11 @@
 #pragma once
 
 #include <SDL.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,12 +59,23 @@ private:
     fs::path koren;
 };
 
+// Runs f with the given files (relative to the working directory) moved
+// aside, then puts them back; the message f threw, or "" when none.
+std::string zpravaBezSouboru(const std::vector<std::string>& soubory, const std::function<void()>& f);
+
 // An 800 x 600 software screen; no video mode needed.
-struct UvolniPlochu {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Plocha = std::unique_ptr<SDL_Surface, UvolniPlochu>;
+using Plocha = Obrazek;
 Plocha novaObrazovka();
+
+// The same, filled with a colour the pictures do not use, so a missing blit
+// shows.
+Plocha prazdnaObrazovka();
+
+// Same size, depth and pixels.
+bool stejnyObsah(SDL_Surface* a, SDL_Surface* b);
+
+// Two 32-bit screens pixel for pixel, saying where they first differ.
+testing::AssertionResult stejneObrazovky(SDL_Surface* skutecna, SDL_Surface* ocekavana);
 
 // The colour of one pixel of a surface, as 0xRRGGBB.
 Uint32 barva(SDL_Surface* s, int x, int y);

@@ -15,45 +15,10 @@
 #include "Hrac.h"
 #include "IO.h"
 #include "InfoOHraci.h"
-
-namespace fs = std::filesystem;
+#include "pomocnik.h"
 
 namespace {
 
-constexpr Uint8 pozadiR = 13, pozadiG = 77, pozadiB = 141;
-
-Obrazek prazdnaObrazovka() {
-    Obrazek o(SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
-    if (o) SDL_FillRect(o.get(), nullptr, SDL_MapRGB(o->format, pozadiR, pozadiG, pozadiB));
-    return o;
-}
-
-bool stejnyObsah(SDL_Surface* a, SDL_Surface* b) {
-    if (a->w != b->w || a->h != b->h || a->format->BytesPerPixel != b->format->BytesPerPixel) return false;
-    const int radek = a->w * a->format->BytesPerPixel;
-    for (int y = 0; y < a->h; ++y)
-        if (std::memcmp(static_cast<Uint8*>(a->pixels) + y * a->pitch,
-                        static_cast<Uint8*>(b->pixels) + y * b->pitch, radek) != 0)
-            return false;
-    return true;
-}
-
-testing::AssertionResult stejneObrazovky(SDL_Surface* skutecna, SDL_Surface* ocekavana) {
-    if (!ocekavana) return testing::AssertionFailure() << "expected screen could not be built";
-    int rozdilu = 0, prvniX = -1, prvniY = -1;
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) {
-            const Uint32 a = static_cast<Uint32*>(skutecna->pixels)[y * skutecna->pitch / 4 + x];
-            const Uint32 b = static_cast<Uint32*>(ocekavana->pixels)[y * ocekavana->pitch / 4 + x];
-            if (a != b && rozdilu++ == 0) {
-                prvniX = x;
-                prvniY = y;
-            }
-        }
-    if (rozdilu == 0) return testing::AssertionSuccess();
-    return testing::AssertionFailure()
-           << rozdilu << " pixels differ, first at (" << prvniX << ", " << prvniY << ")";
-}
 
 struct Kresba {
     std::string soubor;  // under grafika/lovec/
@@ -175,11 +140,7 @@ auto stav(const Hrac& h) {
 
 class HracTest : public testing::Test {
 protected:
-    void SetUp() override {
-        puvodni = fs::current_path();
-        fs::current_path(GRONDELVIK_DATA);
-    }
-    void TearDown() override { fs::current_path(puvodni); }
+    VDatech data;
 
     // Shoots with the bow by Space at the key-chosen class; the new arrow.
     static VystrelenySip strelKlavesou(Hrac& h, int aLuk) {
@@ -203,7 +164,6 @@ protected:
         return h.vSipy[h.pozSipy - 1].uhel - (h.vlevo ? h.nLuk : 0);
     }
 
-    fs::path puvodni;
 };
 
 // ---- construction and pictures ----
@@ -278,37 +238,18 @@ TEST_F(HracTest, EverySlotHoldsItsFileWithWhiteKeyAtBothScales) {
 // Works in a private copy of the data folder, so pictures can be hidden.
 class HracChybejiciObrazky : public testing::Test {
 protected:
-    void SetUp() override {
-        puvodni = fs::current_path();
-        char vzor[] = "/tmp/grondelvik-hrac-XXXXXX";
-        ASSERT_NE(mkdtemp(vzor), nullptr);
-        kopie = vzor;
-        fs::copy(GRONDELVIK_DATA, kopie, fs::copy_options::recursive);
-        fs::current_path(kopie);
-    }
-    void TearDown() override {
-        fs::current_path(puvodni);
-        if (!kopie.empty()) fs::remove_all(kopie);
-    }
+    KopieDat kopie;
+    VDatech data{kopie.cesta()};
 
     // Runs f with the given files under grafika/ hidden; the message, or "".
     static std::string zpravaBez(const std::vector<std::string>& soubory, const std::function<void()>& f) {
-        for (const auto& s : soubory) fs::rename("grafika/" + s, "grafika/" + s + ".pryc");
-        std::string zprava;
-        try {
-            f();
-        } catch (const char* e) {
-            zprava = e;
-        }
-        for (const auto& s : soubory) fs::rename("grafika/" + s + ".pryc", "grafika/" + s);
-        return zprava;
+        std::vector<std::string> cesty;
+        for (const auto& s : soubory) cesty.push_back("grafika/" + s);
+        return zpravaBezSouboru(cesty, f);
     }
     static std::string konstrukceBez(const std::vector<std::string>& soubory) {
         return zpravaBez(soubory, [] { Hrac h; });
     }
-
-    fs::path puvodni;
-    fs::path kopie;
 };
 
 constexpr const char* chybaLuku = "Chyba pri nacitani obrazku luku nebo sipu.";

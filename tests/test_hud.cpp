@@ -11,19 +11,9 @@
 
 #include "IO.h"
 #include "InfoOHraci.h"
-
-namespace fs = std::filesystem;
+#include "pomocnik.h"
 
 namespace {
-
-// A colour the pictures are unlikely to use, so a missing blit shows.
-constexpr Uint8 pozadiR = 13, pozadiG = 77, pozadiB = 141;
-
-Obrazek prazdnaObrazovka() {
-    Obrazek o(SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
-    if (o) SDL_FillRect(o.get(), nullptr, SDL_MapRGB(o->format, pozadiR, pozadiG, pozadiB));
-    return o;
-}
 
 Obrazek nactiSKlicem(const std::string& cesta) {
     Obrazek o = nactiObrazek(cesta.c_str());
@@ -48,38 +38,10 @@ Obrazek ocekavanaObrazovka(const std::vector<Kresba>& kresby) {
     return obr;
 }
 
-bool stejnyObsah(SDL_Surface* a, SDL_Surface* b) {
-    if (a->w != b->w || a->h != b->h || a->format->BytesPerPixel != b->format->BytesPerPixel) return false;
-    const int radek = a->w * a->format->BytesPerPixel;
-    for (int y = 0; y < a->h; ++y)
-        if (std::memcmp(static_cast<Uint8*>(a->pixels) + y * a->pitch,
-                        static_cast<Uint8*>(b->pixels) + y * b->pitch, radek) != 0)
-            return false;
-    return true;
-}
-
-testing::AssertionResult stejneObrazovky(SDL_Surface* skutecna, SDL_Surface* ocekavana) {
-    if (!ocekavana) return testing::AssertionFailure() << "expected screen could not be built";
-    int rozdilu = 0, prvniX = -1, prvniY = -1;
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) {
-            const Uint32 a = static_cast<Uint32*>(skutecna->pixels)[y * skutecna->pitch / 4 + x];
-            const Uint32 b = static_cast<Uint32*>(ocekavana->pixels)[y * ocekavana->pitch / 4 + x];
-            if (a != b && rozdilu++ == 0) {
-                prvniX = x;
-                prvniY = y;
-            }
-        }
-    if (rozdilu == 0) return testing::AssertionSuccess();
-    return testing::AssertionFailure()
-           << rozdilu << " pixels differ, first at (" << prvniX << ", " << prvniY << ")";
-}
 
 class HudTest : public testing::Test {
 protected:
     void SetUp() override {
-        puvodni = fs::current_path();
-        fs::current_path(GRONDELVIK_DATA);
         // The checks below only mean something if every digit looks different.
         std::vector<Obrazek> cislice;
         for (int i = 0; i < 10; ++i) {
@@ -91,9 +53,7 @@ protected:
                 ASSERT_FALSE(stejnyObsah(cislice[i].get(), cislice[j].get()))
                     << "digits " << i << " and " << j;
     }
-    void TearDown() override { fs::current_path(puvodni); }
-
-    fs::path puvodni;
+    VDatech data;
 };
 
 TEST_F(HudTest, ScoreRightAlignedAgainstIcon) {
@@ -207,34 +167,15 @@ TEST_F(HudTest, ArrowsLine) {
 // Works in a private copy of the data folder, so pictures can be hidden.
 class HudChybejiciObrazky : public testing::Test {
 protected:
-    void SetUp() override {
-        puvodni = fs::current_path();
-        char vzor[] = "/tmp/grondelvik-hud-XXXXXX";
-        ASSERT_NE(mkdtemp(vzor), nullptr);
-        kopie = vzor;
-        fs::copy(GRONDELVIK_DATA, kopie, fs::copy_options::recursive);
-        fs::current_path(kopie);
-    }
-    void TearDown() override {
-        fs::current_path(puvodni);
-        if (!kopie.empty()) fs::remove_all(kopie);
-    }
+    KopieDat kopie;
+    VDatech data{kopie.cesta()};
 
     // Builds a HUD with the given pictures hidden; the message, or "" if none.
-    std::string zpravaBez(const std::vector<std::string>& soubory) {
-        for (const auto& s : soubory) fs::rename("grafika/ostatni/" + s, "grafika/ostatni/" + s + ".pryc");
-        std::string zprava;
-        try {
-            InfoOHraci hud;
-        } catch (const char* e) {
-            zprava = e;
-        }
-        for (const auto& s : soubory) fs::rename("grafika/ostatni/" + s + ".pryc", "grafika/ostatni/" + s);
-        return zprava;
+    static std::string zpravaBez(const std::vector<std::string>& soubory) {
+        std::vector<std::string> cesty;
+        for (const auto& s : soubory) cesty.push_back("grafika/ostatni/" + s);
+        return zpravaBezSouboru(cesty, [] { InfoOHraci hud; });
     }
-
-    fs::path puvodni;
-    fs::path kopie;
 };
 
 TEST_F(HudChybejiciObrazky, MessagesInLoadingOrder) {
