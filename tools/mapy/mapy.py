@@ -237,7 +237,10 @@ def venku():
     g.block(191, 199, 13, 13)                   # chapel roof
     g.block(190, 190, 12, 13)
     g.put(197, 18, "4")
-    bg = [bgrow(0, 20, "0003"), bgrow(1, 20, "11224"), bgrow(2, 20, "1122")]
+    # 0 clouds, 1 the sun, 2 an island with a tree, 3 a big cloud, 4 birds:
+    # one sun, high above the start, and islands only at the walking height
+    bg = [bgrow(0, 20, "0003"), bgrow(1, 20, "00234"), bgrow(2, 20, "0034")]
+    bg[0] = bg[0][:1] + "1" + bg[0][2:]
     return g, bg
 
 
@@ -427,18 +430,23 @@ def pol():
              (560, 79, "1"), (522, 86, "1"), (555, 86, "2"), (588, 86, "1")])
     g.put(596, 86, "4")
 
-    # background: night sky (0, 1) where the cell is open to the sky above
-    # the glacier, ice-cave pictures (2, 3, 4) elsewhere
+    # background: 0 stars, 1 the moon, 2 an aurora, 3 ice crystals, 4 a
+    # shooting star; one moon, in the first open sky past the start, auroras
+    # and shooting stars over the glacier, crystals in the caves
     bg = []
+    moon = False
     for cy in range(9):
         row = ""
         for cx in range(60):
             open_sky = cy <= 3 and all(g.c[y][min(599, cx * 10 + 5)] == "."
                                        for y in range(0, cy * 10 + 1))
-            if open_sky:
-                row += pick(cx, cy, "0001", row)
+            if open_sky and not moon and cy >= 1 and cx >= 12:
+                row += "1"
+                moon = True
+            elif open_sky:
+                row += pick(cx, cy, "00024", row)
             else:
-                row += pick(cx, cy, "22233344", row)
+                row += pick(cx, cy, "000223", row)
         bg.append(row)
     return g, bg
 
