@@ -23,7 +23,13 @@ namespace hodiny {
 namespace {
 std::optional<std::time_t> pripnuty;
 }
-std::time_t ted() { return pripnuty ? *pripnuty : std::time(nullptr); }
-void zastav(std::time_t t) { pripnuty = t; }
-void pust() { pripnuty.reset(); }
+std::time_t ted() {
+    return pripnuty ? *pripnuty : std::time(nullptr);
+}
+void zastav(std::time_t t) {
+    pripnuty = t;
+}
+void pust() {
+    pripnuty.reset();
+}
 }  // namespace hodiny

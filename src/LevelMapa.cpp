@@ -11,11 +11,11 @@ namespace {
 struct PopisLevelu {
     int startX, startY;
     int dalsi;
-    const char* pevna;        // solid tile, large scale
-    const char* pozadiKmen;   // background pictures: kmen + "01" … + ".bmp"
+    const char* pevna;       // solid tile, large scale
+    const char* pozadiKmen;  // background pictures: kmen + "01" … + ".bmp"
     int nPozadi;
     int vLvl, sLvl;
-    unsigned char pocatek;    // every background cell before the map is read
+    unsigned char pocatek;  // every background cell before the map is read
     const char* mapa;
 };
 
@@ -120,7 +120,10 @@ bool Level::nactiMapu(const char* cesta) {
                 }
                 break;
             }
-            case '\n': ++y; --x; break;  // undone by the step below
+            case '\n':
+                ++y;
+                --x;
+                break;  // undone by the step below
             default: break;
         }
         if (++x >= sLvl) x = 0;

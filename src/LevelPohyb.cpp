@@ -15,9 +15,11 @@ constexpr int kSondaPodlahy = 5;  // how far below the feet a floor still counts
 constexpr int kPrvniPad = 15;     // first fall speed after walking off an edge
 constexpr int kKrokSipu = 50;
 constexpr int kDostrelSipu = 500;
-constexpr int kZaboreni = 3;      // a box rests this deep in the floor row
+constexpr int kZaboreni = 3;  // a box rests this deep in the floor row
 
-Sint16 kratke(int v) { return static_cast<Sint16>(v); }
+Sint16 kratke(int v) {
+    return static_cast<Sint16>(v);
+}
 
 }  // namespace
 

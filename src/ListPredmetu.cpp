@@ -15,16 +15,22 @@ void Predmet::nahraj(const char* cesta, const char* zprava) {
     nastavBilyKlic(obrazek.get());
 }
 
-Sip::Sip() { zvetsi(); }
+Sip::Sip() {
+    zvetsi();
+}
 void Sip::zvetsi() {
     nahraj("grafika/ostatni/sip.bmp", "Nelze nacist obrazek grafika/ostatni/sip.bmp");
 }
 void Sip::zmensi() {
     nahraj("grafika/ostatni/sipm.bmp", "Nelze nacist obrazek grafika/ostatni/sipm.bmp");
 }
-void Sip::sebere(Hrac* hrac) { hrac->pocetSipu++; }
+void Sip::sebere(Hrac* hrac) {
+    hrac->pocetSipu++;
+}
 
-Toulec::Toulec() { zvetsi(); }
+Toulec::Toulec() {
+    zvetsi();
+}
 void Toulec::zvetsi() {
     nahraj("grafika/ostatni/toulec.bmp", "Nelze nacist obrazek grafika/ostatni/toulec.bmp");
 }
@@ -37,7 +43,9 @@ void Toulec::sebere(Hrac* hrac) {
     hrac->pocetSipu += 9 + std::rand() % 6;
 }
 
-Zivoty::Zivoty() { zvetsi(); }
+Zivoty::Zivoty() {
+    zvetsi();
+}
 void Zivoty::zvetsi() {
     nahraj("grafika/ostatni/zivot.bmp", "Nelze nacist obrazek grafika/ostatni/zivot.bmp");
 }
@@ -50,14 +58,18 @@ void Zivoty::sebere(Hrac* hrac) {
     if (hrac->zivoty > hrac->maxZivotu) hrac->zivoty = hrac->maxZivotu;
 }
 
-NovyLvl::NovyLvl() { zvetsi(); }
+NovyLvl::NovyLvl() {
+    zvetsi();
+}
 void NovyLvl::zvetsi() {
     nahraj("grafika/ostatni/novyLvl.bmp", "Nelze nacist obrazek grafika/ostatni/novyLvl.bmp");
 }
 void NovyLvl::zmensi() {
     nahraj("grafika/ostatni/novyLvlm.bmp", "Nelze nacist obrazek grafika/ostatni/novyLvlm.bmp");
 }
-void NovyLvl::sebere(Hrac* hrac) { hrac->novyLvl = true; }
+void NovyLvl::sebere(Hrac* hrac) {
+    hrac->novyLvl = true;
+}
 
 ListPredmetu::ListPredmetu(int mX, int mY)
     : pole(static_cast<size_t>(mX > 0 && mY > 0 ? mX * mY : 0), 0), maxX(mX), maxY(mY) {}

@@ -94,7 +94,9 @@ void TypNepritele::uvolniObrazky() {
     for (Obrazek& o : nohy) o.reset();
 }
 
-void TypNepritele::nactiVetsi() { nactiSadu(false); }
+void TypNepritele::nactiVetsi() {
+    nactiSadu(false);
+}
 
 void TypNepritele::zvetsi() {
     uvolniObrazky();
@@ -193,7 +195,9 @@ SetNepratel::~SetNepratel() {
     typy.clear();
 }
 
-void SetNepratel::createTyp(int typ) { typy.push_front(std::make_unique<TypNepritele>(typ)); }
+void SetNepratel::createTyp(int typ) {
+    typy.push_front(std::make_unique<TypNepritele>(typ));
+}
 
 TypNepritele* SetNepratel::getTyp(int typ) const {
     for (const auto& t : typy)

@@ -1,3 +1,5 @@
 #include "Grondelvik.h"
 
-int main(int argc, char** argv) { return SDL_main(argc, argv); }
+int main(int argc, char** argv) {
+    return SDL_main(argc, argv);
+}

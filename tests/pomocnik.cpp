@@ -62,7 +62,8 @@ testing::AssertionResult stejneObrazovky(SDL_Surface* skutecna, SDL_Surface* oce
             }
         }
     if (rozdilu == 0) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << rozdilu << " pixels differ, first at (" << prvniX << ", " << prvniY << ")";
+    return testing::AssertionFailure()
+           << rozdilu << " pixels differ, first at (" << prvniX << ", " << prvniY << ")";
 }
 
 std::string zpravaBezSouboru(const std::vector<std::string>& soubory, const std::function<void()>& f) {

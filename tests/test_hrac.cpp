@@ -19,7 +19,6 @@
 
 namespace {
 
-
 struct Kresba {
     std::string soubor;  // under grafika/lovec/
     int x;
@@ -163,7 +162,6 @@ protected:
         if (h.pozSipy != pred + 1) return -1;
         return h.vSipy[h.pozSipy - 1].uhel - (h.vlevo ? h.nLuk : 0);
     }
-
 };
 
 // ---- construction and pictures ----

@@ -38,7 +38,6 @@ Obrazek ocekavanaObrazovka(const std::vector<Kresba>& kresby) {
     return obr;
 }
 
-
 class HudTest : public testing::Test {
 protected:
     void SetUp() override {

@@ -290,7 +290,8 @@ TEST(ShippedMaps, TheHunterStartsOnAFloor) {
         const int x = hrac.pozice.x, y = hrac.pozice.y;
         // The 70 x 101 box overlaps no solid tile...
         for (int i = x / 30; i <= (x + 69) / 30; ++i)
-            for (int j = y / 30; j <= (y + 100) / 30; ++j) EXPECT_FALSE(LevelTest::getPevna(level, i, j)) << i << "," << j;
+            for (int j = y / 30; j <= (y + 100) / 30; ++j)
+                EXPECT_FALSE(LevelTest::getPevna(level, i, j)) << i << "," << j;
         // ...and a floor lies less than one tile below his feet.
         const int pod = (y + 101 + 29) / 30;
         EXPECT_LT(pod * 30 - (y + 101), 30);
@@ -358,7 +359,8 @@ TEST(FrameDrawing, TilesAndItemsAppearAtTheirScreenPoints) {
     ASSERT_TRUE(tile && sip);
     const int tx = 2 * 30 - 400 + 400, ty = 20 * 30 - 750 + 300;
     for (int dx = 0; dx < 30; dx += 7)
-        for (int dy = 0; dy < 30; dy += 7) EXPECT_EQ(barva(obr.get(), tx + dx, ty + dy), barva(tile.get(), dx, dy));
+        for (int dy = 0; dy < 30; dy += 7)
+            EXPECT_EQ(barva(obr.get(), tx + dx, ty + dy), barva(tile.get(), dx, dy));
     const int ix = 4 * 30, iy = ty;
     int shod = 0, neprusvitnych = 0;
     for (int dx = 0; dx < 30; ++dx)

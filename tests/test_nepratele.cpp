@@ -43,10 +43,10 @@ TEST_F(Nepratele, TypesCarryTheirBaseValuesAndSizes) {
 
 TEST_F(Nepratele, DifficultyTable) {
     const int tabulka[][6] = {
-        {25, 15, 5, 20, 5, 20},    {39, 16, 8, 28, 7, 22},    {56, 17, 11, 38, 9, 24},
-        {77, 18, 15, 50, 11, 26},  {102, 19, 19, 64, 14, 28}, {132, 20, 23, 81, 17, 30},
+        {25, 15, 5, 20, 5, 20},     {39, 16, 8, 28, 7, 22},     {56, 17, 11, 38, 9, 24},
+        {77, 18, 15, 50, 11, 26},   {102, 19, 19, 64, 14, 28},  {132, 20, 23, 81, 17, 30},
         {168, 22, 28, 102, 20, 33}, {211, 24, 33, 127, 24, 36}, {263, 26, 39, 157, 28, 39},
-        {113, 28, 5, 89, 5, 42},   {135, 30, 5, 106, 5, 46},  {161, 33, 5, 127, 5, 50},
+        {113, 28, 5, 89, 5, 42},    {135, 30, 5, 106, 5, 46},   {161, 33, 5, 127, 5, 50},
     };
     for (int o = 1; o <= 12; ++o) {
         SCOPED_TRACE(o);
@@ -56,8 +56,9 @@ TEST_F(Nepratele, DifficultyTable) {
         s.zvysObtiznost(o);
         const TypNepritele* v = s.getTyp(1);
         const TypNepritele* z = s.getTyp(2);
-        EXPECT_EQ((std::vector<int>{v->maxZivotu, v->sila, v->obratnost, z->maxZivotu, z->sila, z->obratnost}),
-                  (std::vector<int>(tabulka[o - 1], tabulka[o - 1] + 6)));
+        EXPECT_EQ(
+            (std::vector<int>{v->maxZivotu, v->sila, v->obratnost, z->maxZivotu, z->sila, z->obratnost}),
+            (std::vector<int>(tabulka[o - 1], tabulka[o - 1] + 6)));
         EXPECT_EQ(v->rychlost, 5);
     }
 }
@@ -65,9 +66,9 @@ TEST_F(Nepratele, DifficultyTable) {
 TEST_F(Nepratele, BoxTestCountsEdgesAsInside) {
     set.addNepritele(1, bod(100, 200));
     Nepritel* n = set.nepratele.front().get();
-    EXPECT_TRUE(set.isIn(bod(179, 0), bod(979, 600), n));   // touches the right edge
+    EXPECT_TRUE(set.isIn(bod(179, 0), bod(979, 600), n));  // touches the right edge
     EXPECT_FALSE(set.isIn(bod(180, 0), bod(980, 600), n));
-    EXPECT_TRUE(set.isIn(bod(0, 0), bod(100, 200), n));     // touches the top-left corner
+    EXPECT_TRUE(set.isIn(bod(0, 0), bod(100, 200), n));  // touches the top-left corner
     EXPECT_FALSE(set.isIn(bod(0, 0), bod(99, 600), n));
     EXPECT_FALSE(set.isIn(bod(0, 294), bod(800, 900), n));  // 200 + 93 is the bottom
     EXPECT_TRUE(set.isIn(bod(0, 293), bod(800, 900), n));

@@ -419,7 +419,8 @@ protected:
         podlaha(28);
         postav(300, 840 - 101 + 3);
     }
-    static VystrelenySip sip(int x, int y, int alfa, bool vlevo = false, int rychlost = 0, int vzdalenost = 0) {
+    static VystrelenySip sip(int x, int y, int alfa, bool vlevo = false, int rychlost = 0,
+                             int vzdalenost = 0) {
         VystrelenySip s;
         s.x = x;
         s.y = y;
@@ -445,8 +446,9 @@ TEST_F(LevelSipy, KrokPodleUhlu) {
              sip(4500, 455, -25, true, 20), sip(5000, 455, 30, true)});
     l.kontrola();
     ASSERT_EQ(h.pozSipy, 9);
-    const std::vector<std::pair<int, int>> cil{{1000, 405}, {1528, 415}, {2043, 431}, {2550, 455}, {3045, 476},
-                                               {3520, 405}, {3962, 415}, {4435, 476}, {4957, 431}};
+    const std::vector<std::pair<int, int>> cil{{1000, 405}, {1528, 415}, {2043, 431},
+                                               {2550, 455}, {3045, 476}, {3520, 405},
+                                               {3962, 415}, {4435, 476}, {4957, 431}};
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(s(i).x, cil[i].first) << "arrow " << i;
         EXPECT_EQ(s(i).y, cil[i].second) << "arrow " << i;
@@ -493,7 +495,8 @@ TEST_F(LevelSipy, OdebraniPresunePosledniDoUvolnenehoMista) {
     EXPECT_EQ(s(0).vzdalenost, 50);
 
     // The arrow moved in expires as well: the slot is refilled again.
-    vystrel({sip(1000, 455, 0, false, 0, 500), sip(2000, 455, 0, false, 0, 200), sip(3000, 455, 0, false, 0, 500)});
+    vystrel({sip(1000, 455, 0, false, 0, 500), sip(2000, 455, 0, false, 0, 200),
+             sip(3000, 455, 0, false, 0, 500)});
     l.kontrola();
     ASSERT_EQ(h.pozSipy, 1);
     EXPECT_EQ(s(0).x, 2050);

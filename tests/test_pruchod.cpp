@@ -50,12 +50,14 @@ struct Stav {
     int x, y, pad;
     bool vzduch;
     uint64_t klic() const {
-        return (uint64_t(uint16_t(x)) << 40) | (uint64_t(uint16_t(y)) << 24) | (uint64_t(uint16_t(pad)) << 8) |
-               (vzduch ? 1 : 0);
+        return (uint64_t(uint16_t(x)) << 40) | (uint64_t(uint16_t(y)) << 24) |
+               (uint64_t(uint16_t(pad)) << 8) | (vzduch ? 1 : 0);
     }
 };
 
-Stav precti(const Hrac& h) { return {h.pozice.x, h.pozice.y, h.pad, h.vzduch}; }
+Stav precti(const Hrac& h) {
+    return {h.pozice.x, h.pozice.y, h.pad, h.vzduch};
+}
 void nastav(Hrac& h, const Stav& s) {
     h.pozice.x = static_cast<Sint16>(s.x);
     h.pozice.y = static_cast<Sint16>(s.y);
@@ -131,7 +133,8 @@ TEST_P(Pruchod, ExitIsReachableFromTheStart) {
     const SDL_Rect start = hrac.pozice;
     size_t prozkoumano = 0;
     const std::vector<int> cesta = najdiCestu(level, hrac, cilX, cilY, prozkoumano);
-    ASSERT_FALSE(cesta.empty()) << "exit of level " << typ << " unreachable after " << prozkoumano << " states";
+    ASSERT_FALSE(cesta.empty()) << "exit of level " << typ << " unreachable after " << prozkoumano
+                                << " states";
     RecordProperty("frames", int(cesta.size()));
     std::printf("level %d: a route of %zu frames, %zu states searched\n", typ, cesta.size(), prozkoumano);
 
@@ -147,7 +150,8 @@ TEST_P(Pruchod, ExitIsReachableFromTheStart) {
         ovladej(znovu, kVstupy[v]);
         hra.vykresliSe(obr.get());
     }
-    EXPECT_EQ(LevelTest::typ(hra), LevelTest::nextLvl(level)) << "the replayed route did not change the level";
+    EXPECT_EQ(LevelTest::typ(hra), LevelTest::nextLvl(level))
+        << "the replayed route did not change the level";
     EXPECT_EQ(LevelTest::obtiznost(hra), 2);
     EXPECT_FALSE(znovu.novyLvl);
 }

@@ -21,7 +21,9 @@ SDL_Event klavesa(SDLKey k, Uint8 typ = SDL_KEYDOWN) {
     return e;
 }
 
-void posli(SDL_Event e) { ASSERT_EQ(SDL_PushEvent(&e), 0); }
+void posli(SDL_Event e) {
+    ASSERT_EQ(SDL_PushEvent(&e), 0);
+}
 
 // A real (dummy-driver) window with the whole game in it.
 class Shell : public ::testing::Test {
@@ -153,7 +155,8 @@ TEST_F(Shell, DeathShowsTheEndPictureFromTheNextFrame) {
 // Runs the real program in a copy of the data folder; returns its exit
 // status and what it wrote on standard error.
 std::pair<int, std::string> spust(const KopieDat& kopie) {
-    const std::string prikaz = "cd '" + kopie.cesta().string() + "' && SDL_VIDEODRIVER=dummy '" GRONDELVIK_BIN
+    const std::string prikaz = "cd '" + kopie.cesta().string() +
+                               "' && SDL_VIDEODRIVER=dummy '" GRONDELVIK_BIN
                                "' </dev/null >/dev/null 2>chyby.txt";
     const int r = std::system(prikaz.c_str());
     std::ifstream f(kopie.cesta() / "chyby.txt");
