@@ -1,6 +1,8 @@
 #include "SetNepratel.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <cstdlib>
 #include <string>
 
@@ -108,13 +110,21 @@ void TypNepritele::zmensi() {
     nactiSadu(true);
 }
 
+namespace {
+// Products in 64 bits; after some ninety levels the statistics would pass
+// what an int holds, so they stop growing there instead of wrapping negative.
+int nasob(long long citatel, long long jmenovatel) {
+    return static_cast<int>(std::min<long long>(citatel / jmenovatel, std::numeric_limits<int>::max()));
+}
+}  // namespace
+
 void TypNepritele::zvysObtiznost(int obtiznost) {
     for (int i = 1; i < obtiznost; ++i) {
         // Integer forms of the products with the doubles nearest 1.2 and 1.1
         // (the one for 1.2 lies just below it: 25 gives 29).
-        maxZivotu = (6 * maxZivotu - 1) / 5;
-        sila = (11 * sila) / 10;
-        obratnost = (11 * obratnost) / 10;
+        maxZivotu = nasob(6LL * maxZivotu - 1, 5);
+        sila = nasob(11LL * sila, 10);
+        obratnost = nasob(11LL * obratnost, 10);
         if (obtiznost <= 9) {
             if (typ == 1) {
                 maxZivotu += 10;

@@ -63,6 +63,23 @@ TEST_F(Nepratele, DifficultyTable) {
     }
 }
 
+TEST_F(Nepratele, VeryHighDifficultyNeverWrapsNegative) {
+    TypNepritele* v = set.getTyp(1);
+    v->zvysObtiznost(94);
+    EXPECT_EQ(v->maxZivotu, 494'239'877);  // exact to the last repetition
+    for (int o : {120, 500}) {
+        SetNepratel s;
+        s.createTyp(1);
+        s.createTyp(2);
+        s.zvysObtiznost(o);
+        for (int t : {1, 2}) {
+            EXPECT_GT(s.getTyp(t)->maxZivotu, 0) << o;
+            EXPECT_GT(s.getTyp(t)->sila, 0) << o;
+            EXPECT_GT(s.getTyp(t)->obratnost, 0) << o;
+        }
+    }
+}
+
 TEST_F(Nepratele, BoxTestCountsEdgesAsInside) {
     set.addNepritele(1, bod(100, 200));
     Nepritel* n = set.nepratele.front().get();
