@@ -218,28 +218,15 @@ void Hrac::strel(int trida) {
     // The arrow keeps the hunter's own step for its whole flight.
     s.rychlost = stop ? 0 : (b ? beh + 10 : 10);
     s.x = vlevo ? pozice.x + 30 : pozice.x + sirka / 2 - 15;
-    switch (trida) {
-        case 4:
-            s.alfa = 90;
-            s.y = pozice.y + vyska / 7;
-            break;
-        case 3:
-            s.alfa = 55;
-            s.y = pozice.y + vyska / 6;
-            break;
-        case 2:
-            s.alfa = 30;
-            s.y = pozice.y + vyska / 5;
-            break;
-        case 1:
-            s.alfa = 0;
-            s.y = pozice.y + vyska / 3;
-            break;
-        default:
-            s.alfa = -25;
-            s.y = pozice.y + vyska / 3;
-            break;
-    }
+    // Per angle class: the flight angle, and the height it leaves at as a
+    // fraction of the hunter's height.
+    struct Trida {
+        int alfa;
+        int delitel;
+    };
+    static constexpr Trida kTridy[] = {{-25, 3}, {0, 3}, {30, 5}, {55, 6}, {90, 7}};
+    s.alfa = kTridy[trida].alfa;
+    s.y = pozice.y + vyska / kTridy[trida].delitel;
     s.uhel = trida + (vlevo ? nLuk : 0);
     ++pozSipy;
 }
