@@ -70,10 +70,12 @@ TEST_F(LevelGrid, BackgroundIndexRunsIntoTheNextRow) {
     EXPECT_EQ(LevelTest::getPozadi(level, 0, 2), LevelTest::polePozadi(level)[40]);
 }
 
-// Writes a map to a file next to the data and reads it into the emptied level.
+// Writes a map to a scratch file and reads it into the emptied level.
 class MapReader : public LevelGrid {
 protected:
-    std::string soubor = "mapy/zkouska.tmp";
+    // Outside the shared data folder, one file per process: tests run in parallel.
+    std::string soubor =
+        (fs::temp_directory_path() / ("grondelvik-mapa-" + std::to_string(getpid()) + ".txt")).string();
     void TearDown() override { std::remove(soubor.c_str()); }
     void nacti(const std::string& obsah, unsigned char pozadi = 2) {
         std::ofstream(soubor, std::ios::binary) << obsah;
