@@ -88,17 +88,21 @@ void Hrac::uvolniObrazky() {
         for (auto& o : *sada) o.reset();
 }
 
-void Hrac::zmensi() {
-    pozice.x = static_cast<Sint16>(2 * pozice.x / 3);
-    pozice.y = static_cast<Sint16>(2 * pozice.y / 3);
-    skok = 2 * skok / 3 + 3;
-    beh = 2 * beh / 3 + 3;
+void Hrac::prepocitejPolohy(int citatel, int jmenovatel) {
+    pozice.x = static_cast<Sint16>(citatel * pozice.x / jmenovatel);
+    pozice.y = static_cast<Sint16>(citatel * pozice.y / jmenovatel);
     for (int i = 0; i < pozSipy; ++i) {
         VystrelenySip& s = vSipy[i];
-        s.x = 2 * s.x / 3;
-        s.y = 2 * s.y / 3;
-        s.rychlost = 2 * s.rychlost / 3;
+        s.x = citatel * s.x / jmenovatel;
+        s.y = citatel * s.y / jmenovatel;
+        s.rychlost = citatel * s.rychlost / jmenovatel;
     }
+}
+
+void Hrac::zmensi() {
+    prepocitejPolohy(2, 3);
+    skok = 2 * skok / 3 + 3;
+    beh = 2 * beh / 3 + 3;
     uvolniObrazky();
     vyskaTela = 44;
     vyska = 67;
@@ -107,17 +111,10 @@ void Hrac::zmensi() {
 }
 
 void Hrac::zvetsi() {
-    pozice.x = static_cast<Sint16>(3 * pozice.x / 2);
-    pozice.y = static_cast<Sint16>(3 * pozice.y / 2);
+    prepocitejPolohy(3, 2);
     skok = 35;
     // Agility gained while small shows in the running bonus again.
     beh = (obratnost - 15) / 5 + 10;
-    for (int i = 0; i < pozSipy; ++i) {
-        VystrelenySip& s = vSipy[i];
-        s.x = 3 * s.x / 2;
-        s.y = 3 * s.y / 2;
-        s.rychlost = 3 * s.rychlost / 2;
-    }
     uvolniObrazky();
     nactiVetsi();
 }

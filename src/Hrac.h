@@ -77,6 +77,8 @@ private:
     void utok(bool mysi);
     int tridaZKurzoru() const;
     void strel(int trida);
+    // Scales the hunter's and the live arrows' positions and arrow speeds.
+    void prepocitejPolohy(int citatel, int jmenovatel);
     void nactiSadu(bool male);
     void uvolniObrazky();
 };
