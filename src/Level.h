@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "BojoveInfo.h"
 #include "IO.h"
 #include "ListPredmetu.h"
 #include "SetNepratel.h"
@@ -80,4 +81,5 @@ private:
     std::vector<unsigned char> polePozadi;  // one byte per background cell, row by row
     std::unique_ptr<ListPredmetu> list;
     std::unique_ptr<SetNepratel> set;
+    std::unique_ptr<BojoveInfo> bInfo;
 };

@@ -43,7 +43,7 @@ void Level::vykresliSe(SDL_Surface* obrazovka) {
     kontrola();
     // Enemy moves and strikes, and the sword blow, come in here in this order.
     hrac->vykresliSe(obrazovka);
-    // The hit and miss markers are drawn here, over the hunter.
+    bInfo->vykresliSe(obrazovka, hrac->pozice);
 
     if (hrac->novyLvl) dalsiLevel();
 }
@@ -55,7 +55,10 @@ void Level::dalsiLevel() {
     polePevna.clear();
     polePozadi.clear();
     list.reset();
+    set.reset();
+    bInfo.reset();
     set = std::make_unique<SetNepratel>();
+    bInfo = std::make_unique<BojoveInfo>();
     ++obtiznost;
     nactiLvl(nextLvl);
     hrac->novyLvl = false;

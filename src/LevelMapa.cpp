@@ -50,6 +50,7 @@ private:
 
 Level::Level(Hrac* h, int t) : typ(t), hrac(h) {
     set = std::make_unique<SetNepratel>();
+    bInfo = std::make_unique<BojoveInfo>();
     sip = std::make_unique<Sip>();
     zivoty = std::make_unique<Zivoty>();
     toulec = std::make_unique<Toulec>();
