@@ -245,6 +245,10 @@ def static_checks(g, start, errs, warns, infos):
         x += 1
     if flat < 10:
         warns.append("only %d flat tiles right of the start" % flat)
+    # nothing may stand left of x = 0: the saved game's lists end at a negative x
+    for y in range(h):
+        if not S(0, y):
+            errs.append("leftmost column open at row %d" % y)
     # exit
     exits = [(x, y) for y in range(h) for x in range(w) if g[y][x] == "4"]
     if len(exits) != 1:

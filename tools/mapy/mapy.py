@@ -189,6 +189,9 @@ def venku():
                         (142, 144, 11), (145, 148, 13), (149, 152, 15), (153, 158, 17),
                         (159, 199, 19)]:
         g.block(x0, x1, top, 29)
+    # The leftmost column stays solid in every level: nothing may come to rest
+    # left of x = 0, where the saved game's lists end.
+    g.block(0, 0, 0, 29)
     # behind the start: a rock with health
     g.block(2, 6, 15, 16)
     g.put(4, 14, "2")
