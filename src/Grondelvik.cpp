@@ -71,8 +71,12 @@ void snimek(Hra& hra, Uint32 cekani) {
         vykresliObrazek(hra.obrSmrt.get(), hra.screen, 150, 250);
     }
 
-    // A requested save or load, and the chosen display scale, are applied here
-    // once those arrive; until then the flags only record the request.
+    // Every frame: the call does nothing unless the choice changed or a
+    // load left the level large.
+    if (hra.velka)
+        hra.level->zvetsi();
+    else
+        hra.level->zmensi();
 
     SDL_Flip(hra.screen);
 }

@@ -42,6 +42,11 @@ public:
     // The hunter's fall, jump and walk, item pickup and arrow flight.
     void kontrola();
 
+    // Switch the whole world to the large or the small scale; nothing when
+    // it is there already.
+    void zvetsi();
+    void zmensi();
+
 private:
     friend struct LevelTest;
 
@@ -58,6 +63,10 @@ private:
 
     void nactiLvl(int t);
     bool nactiMapu(const char* cesta);
+    // The tileset of typ at one scale, with its metrics; checked apart, so
+    // that a level is built before a missing picture is reported.
+    void nactiDlazdice(bool male);
+    void zkontrolujDlazdice() const;
 
     int typ;
     bool vetsi = true;

@@ -50,6 +50,8 @@ void Level::vykresliSe(SDL_Surface* obrazovka) {
 
 void Level::dalsiLevel() {
     // Levels are built at the large scale; a small view is restored after.
+    const bool b = !vetsi;
+    if (b) zvetsi();
     pevna.reset();
     pozadi.clear();
     polePevna.clear();
@@ -62,4 +64,5 @@ void Level::dalsiLevel() {
     ++obtiznost;
     nactiLvl(nextLvl);
     hrac->novyLvl = false;
+    if (b) zmensi();
 }

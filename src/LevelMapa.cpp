@@ -11,8 +11,8 @@ namespace {
 struct PopisLevelu {
     int startX, startY;
     int dalsi;
-    const char* pevna;       // solid tile, large scale
-    const char* pozadiKmen;  // background pictures: kmen + "01" … + ".bmp"
+    const char* pevna;       // solid tile: kmen + ("m" when small) + ".bmp"
+    const char* pozadiKmen;  // background pictures: kmen + "01" … + ("m") + ".bmp"
     int nPozadi;
     int vLvl, sLvl;
     unsigned char pocatek;  // every background cell before the map is read
@@ -20,15 +20,19 @@ struct PopisLevelu {
 };
 
 const PopisLevelu kLevely[3] = {
-    {400, 750, 2, "grafika/mise/cihly01b.bmp", "grafika/mise/zed", 3, 30, 200, 2, "mapy/hrad.txt"},
-    {400, 400, 3, "grafika/mise/zem.bmp", "grafika/mise/venku", 5, 30, 200, 1, "mapy/venku.txt"},
-    {400, 1680, 1, "grafika/mise/led.bmp", "grafika/mise/pol", 5, 90, 600, 1, "mapy/pol.txt"},
+    {400, 750, 2, "grafika/mise/cihly01b", "grafika/mise/zed", 3, 30, 200, 2, "mapy/hrad.txt"},
+    {400, 400, 3, "grafika/mise/zem", "grafika/mise/venku", 5, 30, 200, 1, "mapy/venku.txt"},
+    {400, 1680, 1, "grafika/mise/led", "grafika/mise/pol", 5, 90, 600, 1, "mapy/pol.txt"},
 };
 
-std::string cestaPozadi(const char* kmen, int cislo) {
+Obrazek nactiDlazdici(const std::string& kmen, bool male) {
+    return nactiObrazek((kmen + (male ? "m" : "") + ".bmp").c_str());
+}
+
+std::string cisloPozadi(int cislo) {
     char c[16];
     std::snprintf(c, sizeof c, "%02d", cislo);
-    return std::string(kmen) + c + ".bmp";
+    return c;
 }
 
 // Reads a text file a character at a time; a CR right before an LF is part
@@ -69,13 +73,8 @@ void Level::nactiLvl(int t) {
     hrac->pozice.x = static_cast<Sint16>(p.startX);
     hrac->pozice.y = static_cast<Sint16>(p.startY);
     nextLvl = p.dalsi;
-    pevna = nactiObrazek(p.pevna);
     nPozadi = p.nPozadi;
-    pozadi.clear();
-    pozadi.resize(nPozadi);
-    for (int i = 0; i < nPozadi; ++i) pozadi[i] = nactiObrazek(cestaPozadi(p.pozadiKmen, i + 1).c_str());
-    vP = sP = 30;
-    sPoz = vPoz = 300;
+    nactiDlazdice(false);
     vLvl = p.vLvl;
     sLvl = p.sLvl;
 
@@ -89,6 +88,21 @@ void Level::nactiLvl(int t) {
 
     nactiMapu(p.mapa);  // a missing map leaves an empty, closed level
 
+    zkontrolujDlazdice();
+}
+
+void Level::nactiDlazdice(bool male) {
+    if (typ < 1 || typ > 3) return;
+    const PopisLevelu& p = kLevely[typ - 1];
+    pevna = nactiDlazdici(p.pevna, male);
+    pozadi.clear();
+    pozadi.resize(nPozadi);
+    for (int i = 0; i < nPozadi; ++i) pozadi[i] = nactiDlazdici(p.pozadiKmen + cisloPozadi(i + 1), male);
+    vP = sP = male ? 20 : 30;
+    sPoz = vPoz = male ? 200 : 300;
+}
+
+void Level::zkontrolujDlazdice() const {
     if (!pevna) throw "Chyba pri nacitani obrazku dlazdice.";
     for (const Obrazek& o : pozadi)
         if (!o) throw "Chyba pri nacitani obrazku pozadi.";

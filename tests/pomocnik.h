@@ -109,6 +109,10 @@ struct LevelTest {
     static int sP(const Level& l) { return l.sP; }
     static int vP(const Level& l) { return l.vP; }
     static int nPozadi(const Level& l) { return l.nPozadi; }
+    static bool vetsi(const Level& l) { return l.vetsi; }
+    static SDL_Surface* pevna(const Level& l) { return l.pevna.get(); }
+    static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
+    static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
     // Empties the level: no solid tile, item or enemy inside, background as
     // it was.
     static void vyprazdni(Level& l) {

@@ -1,0 +1,119 @@
+// The two display scales: the whole world converts in one call, positions
+// truncate, pictures swap; the level change and the keypad keys keep the scale.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Hrac.h"
+#include "Level.h"
+#include "hra.h"
+#include "pomocnik.h"
+
+namespace {
+
+// The picture holds exactly what the file holds.
+bool zeSouboru(SDL_Surface* s, const std::string& soubor) {
+    Obrazek o = nactiObrazek(soubor.c_str());
+    return s && o && stejnyObsah(s, o.get());
+}
+
+class Meritko : public ::testing::Test {
+protected:
+    VDatech data;
+    Hrac hrac;
+    Level level{&hrac, 1};
+    void SetUp() override { LevelTest::vyprazdni(level); }
+};
+
+TEST_F(Meritko, WholeWorldConvertsAndTruncates) {
+    hrac.pozice = SDL_Rect{400, 100, 0, 0};
+    hrac.obratnost = 20;  // shows in beh only when enlarging
+    hrac.vSipy[0] = VystrelenySip{300, 150, 2, 30, false, 100, 20};
+    hrac.pozSipy = 1;
+    LevelTest::set(level).addNepritele(1, SDL_Rect{151, 59, 0, 0});
+    LevelTest::bInfo(level).addZasah(SDL_Rect{100, 50, 0, 0});
+    LevelTest::bInfo(level).addMinul(SDL_Rect{-100, -50, 0, 0});  // toward zero, not down
+
+    struct Krok {
+        void (Level::*prevod)();
+        int x, y, skok, beh, sipX, sipY, sipRychlost, nepX, nepY, zasahX, zasahY, minulX, minulY;
+        int sP, sPoz, sirkaHrace, vyskaValecnika;
+        const char* m;  // suffix of the pictures in use
+    };
+    const Krok kroky[] = {
+        {&Level::zmensi, 266, 66, 26, 9, 200, 100, 13, 100, 40, 66, 33, -66, -33, 20, 200, 44, 62, "m"},
+        {&Level::zmensi, 266, 66, 26, 9, 200, 100, 13, 100, 40, 66, 33, -66, -33, 20, 200, 44, 62, "m"},
+        {&Level::zvetsi, 399, 99, 35, 11, 300, 150, 19, 150, 59, 99, 49, -99, -49, 30, 300, 70, 93, ""},
+    };
+    for (const Krok& k : kroky) {
+        SCOPED_TRACE(k.x);
+        (level.*k.prevod)();
+        EXPECT_EQ(hrac.pozice.x, k.x);
+        EXPECT_EQ(hrac.pozice.y, k.y);
+        EXPECT_EQ(hrac.skok, k.skok);
+        EXPECT_EQ(hrac.beh, k.beh);
+        const VystrelenySip& s = hrac.vSipy[0];
+        EXPECT_EQ(s.x, k.sipX);
+        EXPECT_EQ(s.y, k.sipY);
+        EXPECT_EQ(s.rychlost, k.sipRychlost);
+        EXPECT_EQ(s.uhel, 2);
+        EXPECT_EQ(s.vzdalenost, 100);
+        const Nepritel& n = *LevelTest::set(level).nepratele.front();
+        EXPECT_EQ(n.pozice.x, k.nepX);
+        EXPECT_EQ(n.pozice.y, k.nepY);
+        EXPECT_EQ(n.typ->vyska, k.vyskaValecnika);
+        BojoveInfo& b = LevelTest::bInfo(level);
+        EXPECT_EQ(b.zasahy().front().kde.x, k.zasahX);
+        EXPECT_EQ(b.zasahy().front().kde.y, k.zasahY);
+        EXPECT_EQ(b.minuti().front().kde.x, k.minulX);
+        EXPECT_EQ(b.minuti().front().kde.y, k.minulY);
+        EXPECT_EQ(LevelTest::sP(level), k.sP);
+        EXPECT_EQ(LevelTest::vP(level), k.sP);
+        EXPECT_EQ(hrac.sirka, k.sirkaHrace);
+        const std::string m = k.m;
+        EXPECT_TRUE(zeSouboru(LevelTest::pevna(level), "grafika/mise/cihly01b" + m + ".bmp"));
+        EXPECT_TRUE(zeSouboru(LevelTest::pozadi(level, 2), "grafika/mise/zed03" + m + ".bmp"));
+        EXPECT_TRUE(zeSouboru(hrac.nohy[7].get(), "grafika/lovec/n1l" + m + ".bmp"));
+        const std::pair<Predmet*, const char*> predmety[] = {{LevelTest::sip(level), "sip"},
+                                                             {LevelTest::zivoty(level), "zivot"},
+                                                             {LevelTest::toulec(level), "toulec"},
+                                                             {LevelTest::novyLvl(level), "novyLvl"}};
+        for (const auto& [p, kmen] : predmety)
+            EXPECT_TRUE(zeSouboru(p->getObrazek(), "grafika/ostatni/" + std::string(kmen) + m + ".bmp"))
+                << kmen;
+    }
+}
+
+TEST_F(Meritko, LevelChangeWhileSmallEndsSmallWithTheNewLevelsPictures) {
+    level.zmensi();
+    hrac.novyLvl = true;
+    hrac.stop = true;
+    Plocha obrazovka = novaObrazovka();
+    level.vykresliSe(obrazovka.get());
+    EXPECT_EQ(LevelTest::typ(level), 2);
+    EXPECT_FALSE(LevelTest::vetsi(level));
+    EXPECT_EQ(LevelTest::sP(level), 20);
+    EXPECT_TRUE(zeSouboru(LevelTest::pevna(level), "grafika/mise/zemm.bmp"));
+    EXPECT_TRUE(zeSouboru(LevelTest::pozadi(level, 4), "grafika/mise/venku05m.bmp"));
+    // Level 2 starts at (400, 400), converted once.
+    EXPECT_EQ(hrac.pozice.x, 266);
+    EXPECT_EQ(hrac.pozice.y, 266);
+    EXPECT_EQ(LevelTest::set(level).getTyp(2)->vyska, 61);
+    EXPECT_FALSE(hrac.novyLvl);
+}
+
+using Klavesnice = VeHre;
+
+TEST_F(Klavesnice, KeypadMinusTwiceShrinksOnceAndPlusEnlarges) {
+    ASSERT_EQ(hra.hrac->pozice.x, 400);
+    snimekSKlavesami({SDLK_KP_MINUS});
+    EXPECT_EQ(hra.hrac->pozice.x, 266);
+    snimekSKlavesami({SDLK_KP_MINUS});
+    EXPECT_EQ(hra.hrac->pozice.x, 266);
+    EXPECT_FALSE(LevelTest::vetsi(*hra.level));
+    snimekSKlavesami({SDLK_KP_PLUS});
+    EXPECT_EQ(hra.hrac->pozice.x, 399);
+    EXPECT_TRUE(LevelTest::vetsi(*hra.level));
+}
+
+}  // namespace
