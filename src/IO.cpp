@@ -1,6 +1,8 @@
 #include "IO.h"
 
+#include <istream>
 #include <optional>
+#include <ostream>
 
 Obrazek nactiObrazek(const char* cesta) {
     return Obrazek(SDL_LoadBMP_RW(SDL_RWFromFile(cesta, "rb"), 1));
@@ -33,3 +35,49 @@ void pust() {
     pripnuty.reset();
 }
 }  // namespace hodiny
+
+namespace {
+// The next character, with CR LF read as one LF.
+int dalsiZnak(std::istream& is) {
+    int c = is.get();
+    if (c == '\r' && is.peek() == '\n') c = is.get();
+    return c;
+}
+}  // namespace
+
+void IO::writeInt(int i, std::ostream& oss) {
+    oss << i << '\n';
+}
+
+int IO::getInt(std::istream& is) {
+    int c = dalsiZnak(is);
+    if (c == EOF) throw kPoskozenaHra;
+    const bool zaporne = c == '-';
+    if (zaporne) c = dalsiZnak(is);
+    // Past 2^31 the value only moves further away, so it can stop there.
+    constexpr long long mez = 1LL << 31;
+    long long v = 0;
+    for (; c != '\n' && c != EOF; c = dalsiZnak(is)) {
+        v = v * 10 + (c - '0');
+        if (v > mez || v < -mez) throw kPoskozenaHra;
+    }
+    if (zaporne) v = -v;
+    if (v > mez - 1 || v < -mez) throw kPoskozenaHra;
+    return static_cast<int>(v);
+}
+
+void IO::writeBool(bool b, std::ostream& oss) {
+    oss << (b ? '1' : '0') << '\n';
+}
+
+bool IO::getBool(std::istream& is) {
+    int c = dalsiZnak(is);
+    if (c == EOF) throw kPoskozenaHra;
+    bool b = false;
+    for (; c != '\n' && c != EOF; c = dalsiZnak(is)) b = c != '0';
+    return b;
+}
+
+void IO::writeKonecSeznamu(std::ostream& oss) {
+    oss << '\v' << '\n';
+}

@@ -1,10 +1,11 @@
 // Shared file and picture helpers: the owning picture handle, bitmap loading,
-// the clock seam, and (later) the saved-game primitives.
+// the clock seam, and the saved game's one-value-per-line primitives.
 #pragma once
 
 #include <SDL.h>
 
 #include <ctime>
+#include <iosfwd>
 #include <memory>
 
 // Frees an SDL picture when its owner goes away.
@@ -32,3 +33,21 @@ std::time_t ted();
 void zastav(std::time_t t);  // every later ted() returns t
 void pust();                 // back to the real clock
 }  // namespace hodiny
+
+// Why a saved game is refused, whatever is wrong with it.
+inline constexpr const char* kPoskozenaHra = "soubor savy/grondelvik.sav byl poskozen";
+
+// The saved game is text, one value per line. Reading is lenient as it always
+// was: every character of a line adds its code minus '0', so the list-end line
+// (the character 11) reads as -37; a CR before the LF is part of the line end.
+// It throws kPoskozenaHra at the end of the file and for a value beyond 32 bits.
+class IO {
+public:
+    static void writeInt(int i, std::ostream& oss);
+    static int getInt(std::istream& is);
+    static void writeBool(bool b, std::ostream& oss);
+    // The last character of the line decides: anything but '0' is true.
+    static bool getBool(std::istream& is);
+    // Ends a list of records, whose first field is never negative.
+    static void writeKonecSeznamu(std::ostream& oss);
+};
