@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
+
+#include "UlozenaHra.h"
 
 namespace {
 
@@ -22,6 +25,25 @@ void vykresliZnacky(std::list<BojoveInfo::ElemZasah>& znacky, SDL_Surface* obraz
             it->kde.y = static_cast<Sint16>(it->kde.y - 10);
             ++it;
         }
+    }
+}
+
+void ulozZnacky(const std::list<BojoveInfo::ElemZasah>& znacky, std::ostream& oss) {
+    for (const auto& z : znacky) {
+        // The hunter's body box, where enemy blows land, can reach left of 0.
+        IO::writeInt(z.kde.x < 0 ? 0 : z.kde.x, oss);
+        IO::writeInt(z.kde.y, oss);
+        IO::writeInt(z.n, oss);
+    }
+    IO::writeKonecSeznamu(oss);
+}
+
+void nactiZnacky(std::list<BojoveInfo::ElemZasah>& znacky, const std::vector<UlozenaZnacka>& ulozene) {
+    for (const UlozenaZnacka& u : ulozene) {
+        SDL_Rect kde{};
+        kde.x = u.x;
+        kde.y = u.y;
+        znacky.push_front({u.n, kde});
     }
 }
 
@@ -87,4 +109,14 @@ bool BojoveInfo::trefil(int obrUtocnik, int obrObrance) {
 int BojoveInfo::zraneni(int silaUtocnik) {
     const int i = nejblizsi(silaUtocnik / 3.0) + dveK6plus();
     return i < 0 ? 0 : i;
+}
+
+void BojoveInfo::uloz(std::ostream& oss) const {
+    ulozZnacky(startZ, oss);
+    ulozZnacky(startM, oss);
+}
+
+void BojoveInfo::nacti(const std::vector<UlozenaZnacka>& zasahy, const std::vector<UlozenaZnacka>& minuti) {
+    nactiZnacky(startZ, zasahy);
+    nactiZnacky(startM, minuti);
 }

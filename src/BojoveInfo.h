@@ -4,9 +4,13 @@
 
 #include <SDL.h>
 
+#include <iosfwd>
 #include <list>
+#include <vector>
 
 #include "IO.h"
+
+struct UlozenaZnacka;
 
 class BojoveInfo {
 public:
@@ -27,6 +31,12 @@ public:
     void vykresliSe(SDL_Surface* obrazovka, SDL_Rect pozice);
     void zvetsi();
     void zmensi();
+
+    // Both lists from the head, each ended by the list end; a negative x is
+    // written as 0, since a negative x ends the list.
+    void uloz(std::ostream& oss) const;
+    // Each saved marker goes to the head, so both lists come back reversed.
+    void nacti(const std::vector<UlozenaZnacka>& zasahy, const std::vector<UlozenaZnacka>& minuti);
 
     static bool trefil(int obrUtocnik, int obrObrance);
     static int zraneni(int silaUtocnik);

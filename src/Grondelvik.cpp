@@ -71,6 +71,17 @@ void snimek(Hra& hra, Uint32 cekani) {
         vykresliObrazek(hra.obrSmrt.get(), hra.screen, 150, 250);
     }
 
+    if (hra.uloz) {
+        hra.level->uloz("savy/grondelvik.sav");
+        hra.uloz = false;
+    }
+    // Also when nothing could be loaded: a dead hunter gets one more frame.
+    if (hra.nacti) {
+        hra.level->nacti("savy/grondelvik.sav");
+        hra.smrt = false;
+        hra.nacti = false;
+    }
+
     // Every frame: the call does nothing unless the choice changed or a
     // load left the level large.
     if (hra.velka)

@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <ostream>
 #include <string>
 
 #include "InfoOHraci.h"
+#include "UlozenaHra.h"
 
 namespace {
 const char* const kmenyNohou[] = {"n1", "n2", "n3", "n4", "n5", "n6", "n7"};
@@ -252,4 +254,48 @@ void Hrac::vykresliSe(SDL_Surface* obrazovka) {
         const VystrelenySip& s = vSipy[i];
         vykresliObrazek(sip[s.uhel].get(), obrazovka, s.x - pozice.x + stred.x, s.y - pozice.y + stred.y);
     }
+}
+
+void Hrac::uloz(std::ostream& oss) const {
+    IO::writeInt(nSipu, oss);
+    IO::writeInt(pozSipy, oss);
+    IO::writeInt(pozice.x, oss);
+    IO::writeInt(pozice.y, oss);
+    IO::writeBool(m, oss);
+    IO::writeBool(vlevo, oss);
+    IO::writeBool(vzduch, oss);
+    for (int v : {skok, pad, beh, score, sila, obratnost, zivoty, maxZivotu, citac, pocetSipu})
+        IO::writeInt(v, oss);
+    for (int i = 0; i < pozSipy; ++i) {
+        const VystrelenySip& s = vSipy[i];
+        IO::writeInt(s.x, oss);
+        IO::writeInt(s.y, oss);
+        IO::writeInt(s.uhel, oss);
+        IO::writeInt(s.alfa, oss);
+        IO::writeBool(s.vlevo, oss);
+        IO::writeInt(s.vzdalenost, oss);
+        IO::writeInt(s.rychlost, oss);
+    }
+}
+
+void Hrac::nacti(const UlozenyHrac& u) {
+    nSipu = std::max(u.nSipu, 1);
+    pozice.x = u.x;
+    pozice.y = u.y;
+    m = u.m;
+    vlevo = u.vlevo;
+    vzduch = u.vzduch;
+    skok = u.skok;
+    pad = u.pad;
+    beh = u.beh;
+    score = u.score;
+    sila = u.sila;
+    obratnost = u.obratnost;
+    zivoty = u.zivoty;
+    maxZivotu = u.maxZivotu;
+    citac = u.citac;
+    pocetSipu = u.pocetSipu;
+    vSipy.assign(nSipu, VystrelenySip{});
+    pozSipy = std::min<int>(u.sipy.size(), nSipu);
+    std::copy_n(u.sipy.begin(), pozSipy, vSipy.begin());
 }

@@ -4,12 +4,14 @@
 
 #include <SDL.h>
 
+#include <iosfwd>
 #include <memory>
 #include <vector>
 
 #include "IO.h"
 
 class InfoOHraci;
+struct UlozenyHrac;
 
 // One arrow in flight.
 struct VystrelenySip {
@@ -34,6 +36,9 @@ public:
     void zvetsi();
     void akce(const SDL_Event& event);
     void vykresliSe(SDL_Surface* obrazovka);
+    void uloz(std::ostream& oss) const;
+    // The saved fields, and a fresh arrow array of the saved capacity.
+    void nacti(const UlozenyHrac& u);
 
     SDL_Rect pozice;
     std::vector<Obrazek> nohy;  // 2 * nNohy: facing right, then facing left

@@ -12,6 +12,7 @@
 #include "IO.h"
 #include "ListPredmetu.h"
 #include "SetNepratel.h"
+#include "UlozenaHra.h"
 
 class Hrac;
 
@@ -47,6 +48,16 @@ public:
     void zvetsi();
     void zmensi();
 
+    // The saved game: saving writes large-scale values, coming back to the
+    // small scale after; it replaces the old file only once the new one is
+    // whole. Loading reads and checks the whole file first: a damaged one is
+    // reported on stderr and changes nothing. A file that cannot be opened
+    // is silently neither written nor read.
+    void uloz(const char* cesta);
+    void nacti(const char* cesta);
+    // Level t's size and the item kinds its map gives codes to.
+    static MapaLevelu mapaLevelu(int t);
+
 private:
     friend struct LevelTest;
 
@@ -67,6 +78,7 @@ private:
     // that a level is built before a missing picture is reported.
     void nactiDlazdice(bool male);
     void zkontrolujDlazdice() const;
+    void ulozLvl(std::ostream& oss) const;
 
     int typ;
     bool vetsi = true;

@@ -50,7 +50,44 @@ private:
     std::ifstream& soubor;
 };
 
+// Walks section 1 of a map: na(c, x, y) for every character but a line end,
+// at the tile it stands for. The column wraps by itself after sLvl
+// characters; a line end only moves to the next row. Consumes the "-" and
+// the line end after it.
+template <class F>
+void projdiDlazdice(CtecMapy& ctec, int sLvl, F na) {
+    int x = 0, y = 0;
+    for (;;) {
+        const int c = ctec.dalsi();
+        if (c == EOF || c == '-') break;
+        if (c == '\n') {
+            ++y;
+            continue;
+        }
+        na(c, x, y);
+        if (++x >= sLvl) x = 0;
+    }
+    ctec.dalsi();
+}
+
 }  // namespace
+
+MapaLevelu Level::mapaLevelu(int t) {
+    if (t < 1 || t > 3) return {};
+    const PopisLevelu& p = kLevely[t - 1];
+    MapaLevelu m{p.sLvl, p.vLvl, 0};
+    std::ifstream soubor(p.mapa, std::ios::binary);
+    if (!soubor.is_open()) return m;
+    CtecMapy ctec(soubor);
+    std::string druhy;
+    projdiDlazdice(ctec, p.sLvl, [&](int c, int, int y) {
+        // The store gives a code only to a kind it places inside the grid.
+        if (c >= '1' && c <= '4' && y < p.vLvl && druhy.find(static_cast<char>(c)) == std::string::npos)
+            druhy += static_cast<char>(c);
+    });
+    m.druhuPredmetu = static_cast<int>(druhy.size());
+    return m;
+}
 
 Level::Level(Hrac* h, int t) : typ(t), hrac(h) {
     set = std::make_unique<SetNepratel>();
@@ -113,10 +150,7 @@ bool Level::nactiMapu(const char* cesta) {
     if (!soubor.is_open()) return false;
     CtecMapy ctec(soubor);
 
-    int x = 0, y = 0;
-    for (;;) {
-        int c = ctec.dalsi();
-        if (c == EOF || c == '-') break;
+    projdiDlazdice(ctec, sLvl, [&](int c, int x, int y) {
         switch (c) {
             case 'X': setPevna(x, y); break;
             case '1': list->addPredmet(x, y, sip.get()); break;
@@ -135,18 +169,11 @@ bool Level::nactiMapu(const char* cesta) {
                 }
                 break;
             }
-            case '\n':
-                ++y;
-                --x;
-                break;  // undone by the step below
             default: break;
         }
-        if (++x >= sLvl) x = 0;
-    }
-    ctec.dalsi();  // the line end after "-"
+    });
 
-    x = 0;
-    y = 0;
+    int x = 0, y = 0;
     for (int c = ctec.dalsi(); c != EOF; c = ctec.dalsi()) {
         if (c == '\n') {
             ++y;

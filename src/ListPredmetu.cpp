@@ -1,6 +1,7 @@
 #include "ListPredmetu.h"
 
 #include <cstdlib>
+#include <ostream>
 
 #include "Hrac.h"
 
@@ -103,4 +104,12 @@ unsigned char ListPredmetu::getNumber(Predmet* predmet) {
     }
     seznam.push_back({citac, predmet});
     return citac;
+}
+
+void ListPredmetu::uloz(std::ostream& oss) const {
+    for (unsigned char c : pole) IO::writeInt(c, oss);
+}
+
+void ListPredmetu::nacti(const std::vector<unsigned char>& kody) {
+    if (kody.size() == pole.size()) pole = kody;
 }

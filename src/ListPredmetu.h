@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <iosfwd>
 #include <vector>
 
 #include "IO.h"
@@ -76,6 +77,12 @@ public:
     Predmet* findPredmet(unsigned char cislo) const;
     // The code of predmet, registering it with the next code when new.
     unsigned char getNumber(Predmet* predmet);
+
+    // Every cell's code in index order; the code list is not stored, the map
+    // rebuilds it.
+    void uloz(std::ostream& oss) const;
+    // Takes a saved grid of this store's size; any other is ignored.
+    void nacti(const std::vector<unsigned char>& kody);
 
     // Cells column by column: (x, y) lives at x * maxY + y.
     std::vector<unsigned char> pole;

@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <limits>
 #include <cstdlib>
+#include <ostream>
 #include <string>
+
+#include "UlozenaHra.h"
 
 namespace {
 
@@ -63,14 +66,22 @@ void zkontrolujPole(std::vector<Obrazek>& pole, const char* zprava) {
 
 }  // namespace
 
+SnimkyTypu snimkyTypu(int typ) {
+    if (typ == 1) return {4, 5};
+    if (typ == 2) return {3, 3};
+    return {};
+}
+
 TypNepritele::TypNepritele(int t) : typ(t) {
     if (t == 1) {
-        maxZivotu = 25, sila = 15, obratnost = 5, rychlost = 5, nTelo = 4, nNohy = 5;
+        maxZivotu = 25, sila = 15, obratnost = 5, rychlost = 5;
     } else if (t == 2) {
-        maxZivotu = 20, sila = 5, obratnost = 20, rychlost = 15, nTelo = 3, nNohy = 3;
+        maxZivotu = 20, sila = 5, obratnost = 20, rychlost = 15;
     } else {
         return;  // unknown kinds have no pictures and never walk
     }
+    nTelo = snimkyTypu(t).nTelo;
+    nNohy = snimkyTypu(t).nNohy;
     telo.resize(2 * nTelo);
     nohy.resize(2 * nNohy);
     nactiVetsi();
@@ -259,4 +270,41 @@ void SetNepratel::zvetsi() {
 void SetNepratel::zmensi() {
     for (const auto& t : typy) t->zmensi();
     for (const auto& n : nepratele) n->zmensi();
+}
+
+void SetNepratel::uloz(std::ostream& oss) const {
+    for (const auto& n : nepratele) {
+        // A box may rest a little left of x = 0 when the leftmost column is
+        // open; written as it is, it would end the list early.
+        IO::writeInt(n->pozice.x < 0 ? 0 : n->pozice.x, oss);
+        IO::writeInt(n->pozice.y, oss);
+        IO::writeInt(n->typ->typ, oss);
+        IO::writeInt(n->zivoty, oss);
+        IO::writeInt(n->mod, oss);
+        IO::writeInt(n->aNohy, oss);
+        IO::writeInt(n->aTelo, oss);
+        IO::writeInt(n->citac, oss);
+        IO::writeBool(n->vlevo, oss);
+        IO::writeBool(n->utok, oss);
+    }
+    IO::writeKonecSeznamu(oss);
+}
+
+void SetNepratel::nacti(const std::vector<UlozenyNepritel>& ulozeni) {
+    for (const UlozenyNepritel& u : ulozeni) {
+        SDL_Rect kde{};
+        kde.x = u.x;
+        kde.y = u.y;
+        const size_t pred = nepratele.size();
+        addNepritele(u.typ, kde);
+        if (nepratele.size() == pred) continue;  // a kind the set does not hold
+        Nepritel& n = *nepratele.front();
+        n.zivoty = u.zivoty;
+        n.mod = u.mod;
+        n.aNohy = u.aNohy;
+        n.aTelo = u.aTelo;
+        n.citac = u.citac;
+        n.vlevo = u.vlevo;
+        n.utok = u.utok;
+    }
 }

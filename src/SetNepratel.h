@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <iosfwd>
 #include <list>
 #include <memory>
 #include <vector>
@@ -11,6 +12,15 @@
 #include "IO.h"
 
 class Hrac;
+struct UlozenyNepritel;
+
+// Body and leg frames per direction of kind typ, known before any picture is
+// loaded; none for a kind other than 1 or 2.
+struct SnimkyTypu {
+    int nTelo = 0;
+    int nNohy = 0;
+};
+SnimkyTypu snimkyTypu(int typ);
 
 class TypNepritele {
 public:
@@ -83,6 +93,11 @@ public:
     void zvysObtiznost(int obtiznost);
     void zvetsi();
     void zmensi();
+    // Enemies from the head; a negative x is written as 0, since a negative
+    // x ends the list.
+    void uloz(std::ostream& oss) const;
+    // Places each saved enemy at the head, so the list comes back reversed.
+    void nacti(const std::vector<UlozenyNepritel>& nepratele);
 
     // Both lists grow at the front: newest first.
     std::list<std::unique_ptr<Nepritel>> nepratele;

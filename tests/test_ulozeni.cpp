@@ -1,0 +1,272 @@
+// The saved game: the file layout to the line, round trips, hand-made files,
+// damaged files that must change nothing, a save that never loses the
+// previous one; and the shell's save, load and scale keys.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "Grondelvik.h"
+#include "Hrac.h"
+#include "Level.h"
+#include "pomocnik.h"
+
+namespace {
+
+using Radky = std::vector<std::string>;
+
+Radky precti(const std::string& cesta) {
+    std::ifstream f(cesta, std::ios::binary);
+    Radky r;
+    for (std::string s; std::getline(f, s);) r.push_back(s);
+    return r;
+}
+
+class Ulozeni : public ::testing::Test {
+protected:
+    VDatech data;
+    const fs::path adr = fs::temp_directory_path() / ("grondelvik-ulozeni-" + std::to_string(getpid()));
+    Hrac hrac;
+    std::unique_ptr<Level> level = std::make_unique<Level>(&hrac, 1);
+    void SetUp() override { fs::create_directories(adr); }
+    void TearDown() override { fs::remove_all(adr); }
+    std::string cesta(const std::string& jmeno) const { return (adr / jmeno).string(); }
+    Radky uloz(const std::string& jmeno = "a.sav") {
+        level->uloz(cesta(jmeno).c_str());
+        return precti(cesta(jmeno));
+    }
+    // Loads these lines; returns what went to standard error.
+    std::string nacti(const Radky& radky, const std::string& konec = "\n") {
+        std::ofstream f(cesta("vstup.sav"), std::ios::binary);
+        for (const std::string& r : radky) f << r << konec;
+        f.close();
+        testing::internal::CaptureStderr();
+        level->nacti(cesta("vstup.sav").c_str());
+        return testing::internal::GetCapturedStderr();
+    }
+};
+
+TEST_F(Ulozeni, FreshLevelIsWrittenToTheLine) {
+    LevelTest::vyprazdni(*level);
+    Radky cekam = {"1", "1",  "10", "0",  "400", "750", "1",   "0", "0", "35",
+                   "0", "10", "0",  "15", "15",  "200", "200", "0", "12"};
+    cekam.resize(cekam.size() + 200 * 30, "0");
+    cekam.insert(cekam.end(), 3, "\v");
+    EXPECT_EQ(uloz(), cekam);
+}
+
+TEST_F(Ulozeni, SavingWhileSmallWritesLargeValuesAndNoNegativeListX) {
+    LevelTest::vyprazdni(*level);
+    LevelTest::set(*level).addNepritele(1, SDL_Rect{-10, 40, 0, 0});
+    LevelTest::bInfo(*level).addZasah(SDL_Rect{-5, 20, 0, 0});
+    level->zmensi();  // hunter (266, 500), enemy (-6, 27), marker (-3, 13)
+    const Radky r = uloz();
+    EXPECT_EQ(r[4], "399");
+    EXPECT_EQ(r[5], "750");
+    const Radky nepritel(r.begin() + 6019, r.begin() + 6022), znacka(r.begin() + 6030, r.end());
+    EXPECT_EQ(nepritel, (Radky{"0", "39", "1"}));
+    EXPECT_EQ(znacka, (Radky{"0", "19", "0", "\v", "\v"}));
+    EXPECT_FALSE(LevelTest::vetsi(*level));
+    EXPECT_EQ(hrac.pozice.x, 266);
+    EXPECT_EQ(hrac.pozice.y, 500);
+}
+
+// The file with each list's records in reverse, as a load leaves them.
+Radky obracene(Radky r, size_t zacatek) {
+    for (size_t delka : {10, 3, 3}) {
+        size_t konec = zacatek;
+        while (r[konec] != "\v") konec += delka;
+        const Radky zaznamy(r.begin() + zacatek, r.begin() + konec);
+        for (size_t i = 0; i < zaznamy.size(); i += delka)
+            std::copy_n(zaznamy.begin() + i, delka, r.begin() + konec - i - delka);
+        zacatek = konec + 1;
+    }
+    return r;
+}
+
+class Kolo : public Ulozeni, public ::testing::WithParamInterface<std::tuple<int, bool>> {};
+
+TEST_P(Kolo, SecondSaveReversesTheListsAndTheThirdEqualsTheFirst) {
+    const auto [t, male] = GetParam();
+    level = std::make_unique<Level>(&hrac, t);
+    hrac.vSipy[0] = VystrelenySip{900, 600, 7, -25, true, 150, 20};
+    hrac.vSipy[1] = VystrelenySip{1200, 500, 2, 30, false, 50, 0};
+    hrac.pozSipy = 2;
+    LevelTest::bInfo(*level).addZasah(SDL_Rect{300, 600, 0, 0});
+    LevelTest::bInfo(*level).addZasah(SDL_Rect{330, 570, 0, 0});
+    LevelTest::bInfo(*level).addMinul(SDL_Rect{900, 90, 0, 0});
+    if (male) level->zmensi();
+    const Radky prvni = uloz("1.sav");
+    level->nacti(cesta("1.sav").c_str());
+    EXPECT_TRUE(LevelTest::vetsi(*level));
+    const Radky druhy = uloz("2.sav");
+    level->nacti(cesta("2.sav").c_str());
+    ASSERT_GT(LevelTest::set(*level).nepratele.size(), 1u);
+    EXPECT_EQ(druhy, obracene(prvni, 2 + 17 + 2 * 7 + (t == 3 ? 600 * 90 : 200 * 30)));
+    EXPECT_EQ(uloz("3.sav"), prvni);
+}
+
+INSTANTIATE_TEST_SUITE_P(VsechnyLevely, Kolo,
+                         testing::Combine(testing::Values(1, 2, 3), testing::Values(false, true)));
+
+// A hand-made level-3 game at difficulty 3: the hunter with one arrow in
+// flight, two items, warrior A then thief B, one hit and two miss markers.
+constexpr size_t kMrizka = 26, kNepratele = kMrizka + 600 * 90;
+Radky rucniHra() {
+    Radky r = {"3",  "3",  "4",   "1",   "1234", "-20", "10",  "01",   "1", "35",  "\v", "12",  "007",
+               "16", "20", "150", "210", "2",    "30",  "500", "1600", "7", "-25", "1",  "100", "13"};
+    r.resize(kNepratele, "0");
+    r[kMrizka + 5 * 90 + 7] = "1";
+    r[kMrizka + 599 * 90 + 89] = "4";
+    r.insert(r.end(),
+             {"300", "1500", "1",  "40",          "7",  "4",  "3",  "2147483647", "0",  "1",  // A
+              "600", "1400", "2",  "30",          "2",  "0",  "2",  "0",          "1",  "0",  // B
+              "\v",  "100",  "50", "-2147483648", "\v", "10", "20", "1",          "11", "21", "2", "\v"});
+    return r;
+}
+
+class RucniSoubor : public Ulozeni, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RucniSoubor, LoadsWhateverTheLineEnds) {
+    level->zmensi();
+    EXPECT_EQ(nacti(rucniHra(), GetParam()), "");
+    EXPECT_TRUE(LevelTest::vetsi(*level));
+    EXPECT_EQ(LevelTest::typ(*level), 3);
+    EXPECT_EQ(LevelTest::obtiznost(*level), 3);
+    EXPECT_FALSE(LevelTest::getPevna(*level, 13, 57));  // level 3's start
+    EXPECT_TRUE(stejnyObsah(LevelTest::pevna(*level), nactiObrazek("grafika/mise/led.bmp").get()));
+    // "10" is false, "01" true, "007" is 7 and the list end -37.
+    EXPECT_EQ((std::vector<int>{hrac.nSipu, hrac.pozSipy, hrac.pozice.x, hrac.pozice.y, hrac.m, hrac.vlevo,
+                                hrac.vzduch, hrac.skok, hrac.pad, hrac.beh, hrac.score, hrac.sila,
+                                hrac.obratnost, hrac.zivoty, hrac.maxZivotu, hrac.citac, hrac.pocetSipu}),
+              (std::vector<int>{4, 1, 1234, -20, 0, 1, 1, 35, -37, 12, 7, 16, 20, 150, 210, 2, 30}));
+    EXPECT_EQ(hrac.vSipy.size(), 4u);
+    const VystrelenySip& s = hrac.vSipy[0];
+    EXPECT_EQ((std::vector<int>{s.x, s.y, s.uhel, s.alfa, s.vlevo, s.vzdalenost, s.rychlost}),
+              (std::vector<int>{500, 1600, 7, -25, 1, 100, 13}));
+    // Level 3's map places a quiver first and the exit last.
+    EXPECT_EQ(LevelTest::list(*level).getPredmet(5, 7), LevelTest::toulec(*level));
+    EXPECT_EQ(LevelTest::list(*level).getPredmet(599, 89), LevelTest::novyLvl(*level));
+    EXPECT_EQ(LevelTest::list(*level).getPredmet(237, 19), nullptr);
+    // B, A; with the statistics of new types whatever the difficulty.
+    const auto& n = LevelTest::set(*level).nepratele;
+    ASSERT_EQ(n.size(), 2u);
+    const Nepritel& a = *n.back();
+    EXPECT_EQ(n.front()->pozice.x, 600);
+    EXPECT_EQ((std::vector<int>{a.pozice.x, a.pozice.y, a.typ->typ, a.zivoty, a.mod, a.aNohy, a.aTelo,
+                                a.citac, a.vlevo, a.utok}),
+              (std::vector<int>{300, 1500, 1, 40, 7, 4, 3, 2147483647, 0, 1}));
+    EXPECT_EQ(a.typ->maxZivotu, 25);
+    const auto &z = LevelTest::bInfo(*level).zasahy(), &m = LevelTest::bInfo(*level).minuti();
+    EXPECT_EQ((std::vector<int>{int(z.size()), z.front().n, int(m.size()), m.front().kde.x, m.front().n,
+                                m.back().n}),
+              (std::vector<int>{1, -2147483648, 2, 11, 2, 1}));
+    // The next level change brings difficulty 4.
+    hrac.novyLvl = true;
+    Plocha obrazovka = novaObrazovka();
+    level->vykresliSe(obrazovka.get());
+    const TypNepritele &valecnik = *LevelTest::set(*level).getTyp(1),
+                       &zlodej = *LevelTest::set(*level).getTyp(2);
+    EXPECT_EQ((std::vector<int>{valecnik.maxZivotu, valecnik.sila, valecnik.obratnost, zlodej.maxZivotu,
+                                zlodej.sila, zlodej.obratnost}),
+              (std::vector<int>{77, 18, 15, 50, 11, 26}));
+}
+
+INSTANTIATE_TEST_SUITE_P(KonceRadku, RucniSoubor, testing::Values("\n", "\r\n"));
+
+TEST_F(Ulozeni, DamagedFileIsRefusedAndChangesNothing) {
+    level->zmensi();
+    uloz();  // the first round trip through the large scale settles odd positions
+    const Radky pred = uloz();
+    struct Poskozeni {
+        size_t radek;
+        const char* hodnota;  // null: the file ends before this line
+    };
+    // clang-format off
+    const Poskozeni pripady[] = {
+        {kMrizka + 3000, nullptr}, {0, "0"}, {0, "4"}, {kNepratele + 2, "3"}, {kNepratele + 12, "0"},
+        {3, "5"}, {3, "-1"}, {2, "0"}, {2, "10001"}, {kMrizka + 10, "5"}, {21, "10"}, {21, "-1"},
+        {kNepratele + 5, "5"}, {kNepratele + 16, "3"}, {13, "2147483648"}, {kNepratele + 7, "-2147483649"},
+        {9, "100000001"}, {1, "1000001"}};
+    // clang-format on
+    for (const auto& [radek, hodnota] : pripady) {
+        SCOPED_TRACE(radek);
+        Radky r = rucniHra();
+        if (hodnota)
+            r[radek] = hodnota;
+        else
+            r.resize(radek);
+        EXPECT_EQ(nacti(r), "soubor savy/grondelvik.sav byl poskozen\n");
+        EXPECT_FALSE(LevelTest::vetsi(*level));
+        EXPECT_EQ(uloz(), pred);
+    }
+}
+
+TEST_F(Ulozeni, FailedWriteKeepsTheOldSave) {
+    std::ofstream(cesta("a.sav")) << "stara hra\n";
+    fs::create_symlink("/dev/full", cesta("a.sav.tmp"));
+    testing::internal::CaptureStderr();
+    level->uloz(cesta("a.sav").c_str());
+    EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(precti(cesta("a.sav")), Radky{"stara hra"});
+}
+
+// The whole game behind a dummy-driver window in a throwaway copy of the
+// data folder, driven frame by frame.
+class VeHre : public ::testing::Test {
+protected:
+    KopieDat kopie;
+    VDatech data{kopie.cesta()};
+    Hra hra;
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        hra.screen = SDL_SetVideoMode(800, 600, 0, SDL_ANYFORMAT);
+        ASSERT_TRUE(hra.screen && pripravHru(hra));
+        hra.hrac->stop = true;  // stands still unless a test moves him
+    }
+    void TearDown() override {
+        hra = Hra{};
+        SDL_Quit();
+    }
+    // One frame with these keys pressed.
+    void snimekSKlavesami(std::initializer_list<SDLKey> klavesy) {
+        for (SDLKey k : klavesy) {
+            SDL_Event e{};
+            e.type = e.key.type = SDL_KEYDOWN;
+            e.key.keysym.sym = k;
+            SDL_PushEvent(&e);
+        }
+        snimek(hra, 0);
+    }
+};
+
+TEST_F(VeHre, KeypadMinusTwiceShrinksOnceAndPlusEnlarges) {
+    ASSERT_EQ(hra.hrac->pozice.x, 400);
+    snimekSKlavesami({SDLK_KP_MINUS});
+    EXPECT_EQ(hra.hrac->pozice.x, 266);
+    snimekSKlavesami({SDLK_KP_MINUS});
+    EXPECT_EQ(hra.hrac->pozice.x, 266);
+    EXPECT_FALSE(LevelTest::vetsi(*hra.level));
+    snimekSKlavesami({SDLK_KP_PLUS});
+    EXPECT_EQ(hra.hrac->pozice.x, 399);
+    EXPECT_TRUE(LevelTest::vetsi(*hra.level));
+}
+
+TEST_F(VeHre, F9ClearsDeathEvenWithoutASaveAndSThenF9SavesAndLoads) {
+    hra.smrt = true;
+    testing::internal::CaptureStderr();
+    snimekSKlavesami({SDLK_F9});
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(hra.smrt);
+    EXPECT_FALSE(fs::exists("savy/grondelvik.sav"));
+    hra.hrac->score = 4321;
+    snimekSKlavesami({SDLK_s, SDLK_F9});
+    EXPECT_EQ(precti("savy/grondelvik.sav")[12], "4321");
+    EXPECT_FALSE(hra.uloz || hra.nacti);
+}
+
+}  // namespace
