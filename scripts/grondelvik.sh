@@ -6,7 +6,8 @@ set -euo pipefail
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$koren"
 
-balicky=(build-essential cmake pkg-config libsdl1.2-dev libgtest-dev libgmock-dev libbenchmark-dev)
+balicky=(build-essential cmake pkg-config libsdl1.2-dev libgtest-dev libgmock-dev libbenchmark-dev
+         clang libclang-rt-14-dev)
 
 doinstaluj() {
     local chybi=()
@@ -46,6 +47,22 @@ case "${1:-run}" in
         export LSAN_OPTIONS="suppressions=$koren/scripts/lsan.supp:print_suppressions=0"
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         (cd "$koren/build-asan" && ctest -j"$(nproc)" --output-on-failure)
+        # The readers of outside files, the saved game and the map, under
+        # libFuzzer for a minute each; a crash, leak or sanitizer report fails.
+        sestav build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DGRONDELVIK_FUZZ=ON \
+            -DGRONDELVIK_TESTS=OFF -DGRONDELVIK_BENCH=OFF
+        for cil in ulozeni mapa; do
+            korpus="$(mktemp -d)"
+            log="$koren/build-fuzz/fuzz_$cil.log"
+            if ! "$koren/build-fuzz/tools/fuzz/fuzz_$cil" -max_total_time=60 -timeout=10 \
+                    -artifact_prefix="$koren/build-fuzz/" "$korpus" "$koren/tools/fuzz/korpus/$cil" >"$log" 2>&1; then
+                tail -n 60 "$log"
+                echo "fuzz_$cil failed; the input is in $koren/build-fuzz/" >&2
+                exit 1
+            fi
+            rm -rf "$korpus"
+            echo "fuzz_$cil: $(grep -E '^Done [0-9]+ runs' "$log")"
+        done
         ;;
     *)
         echo "usage: $0 run|test" >&2
