@@ -257,6 +257,7 @@ TEST_F(VeHre, KeypadMinusTwiceShrinksOnceAndPlusEnlarges) {
 }
 
 TEST_F(VeHre, F9ClearsDeathEvenWithoutASaveAndSThenF9SavesAndLoads) {
+    fs::remove("savy/grondelvik.sav");  // one left from playing in the data folder
     hra.smrt = true;
     testing::internal::CaptureStderr();
     snimekSKlavesami({SDLK_F9});
