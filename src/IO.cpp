@@ -4,12 +4,29 @@
 #include <optional>
 #include <ostream>
 
+namespace {
+// Pictures take the screen's format when there is one to take. Without a
+// video mode (tests, tools) there is none; on a palette screen other colours
+// could merge with the white key, so there pictures stay as loaded.
+bool doFormatuObrazovky() {
+    const SDL_Surface* obrazovka = SDL_GetVideoSurface();
+    return obrazovka && obrazovka->format->BitsPerPixel > 8;
+}
+}  // namespace
+
 Obrazek nactiObrazek(const char* cesta) {
-    return Obrazek(SDL_LoadBMP_RW(SDL_RWFromFile(cesta, "rb"), 1));
+    Obrazek o(SDL_LoadBMP_RW(SDL_RWFromFile(cesta, "rb"), 1));
+    // Converted once here, a blit only copies.
+    if (o && doFormatuObrazovky())
+        if (Obrazek prevedeny{SDL_DisplayFormat(o.get())}) o = std::move(prevedeny);
+    return o;
 }
 
 void nastavBilyKlic(SDL_Surface* obrazek) {
-    SDL_SetColorKey(obrazek, SDL_SRCCOLORKEY, SDL_MapRGB(obrazek->format, 255, 255, 255));
+    // Run-length coded, a keyed blit copies runs instead of testing every
+    // pixel; only pictures in the screen's format gain from it.
+    const Uint32 rle = doFormatuObrazovky() ? SDL_RLEACCEL : 0;
+    SDL_SetColorKey(obrazek, SDL_SRCCOLORKEY | rle, SDL_MapRGB(obrazek->format, 255, 255, 255));
 }
 
 void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {

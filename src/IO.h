@@ -16,7 +16,8 @@ struct UvolniObrazek {
 };
 using Obrazek = std::unique_ptr<SDL_Surface, UvolniObrazek>;
 
-// Loads a Windows bitmap opened in mode "rb"; null when it cannot be read.
+// Loads a Windows bitmap opened in mode "rb", in the screen's pixel format
+// when a video mode is set; null when it cannot be read.
 Obrazek nactiObrazek(const char* cesta);
 
 // Makes pure white transparent.

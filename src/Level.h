@@ -78,6 +78,10 @@ private:
     // that a level is built before a missing picture is reported.
     void nactiDlazdice(bool male);
     void zkontrolujDlazdice() const;
+    // The frame's background, solid tiles and items around the hunter.
+    void vykresliDlazdice(SDL_Surface* obrazovka, SDL_Rect pozice);
+    bool dlazdicePresne() const;
+    SDL_Surface* pasPevnych(int dlazdic);
     void ulozLvl(std::ostream& oss) const;
 
     int typ;
@@ -88,6 +92,7 @@ private:
     std::unique_ptr<NovyLvl> novyLvl;
     Obrazek pevna;
     std::vector<Obrazek> pozadi;
+    Obrazek pasPevne;  // pevna repeated along a row
     int nPozadi = 0;
     int nextLvl = 1;
     int obtiznost = 1;

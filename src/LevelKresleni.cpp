@@ -11,27 +11,8 @@ RozsahBunek rozsahBunek(int pozice, int rozmer, int bunka) {
 void Level::vykresliSe(SDL_Surface* obrazovka) {
     const SDL_Rect pozice = hrac->pozice;
 
-    // Background cells: pictures of the cell size cover the whole screen, so
-    // it is never cleared.
-    const RozsahBunek bx = rozsahBunek(pozice.x, 800, sPoz), by = rozsahBunek(pozice.y, 600, vPoz);
-    for (int i = bx.od; i < bx.po; ++i)
-        for (int j = by.od; j < by.po; ++j)
-            vykresliObrazek(pozadi[getPozadi(i, j)].get(), obrazovka, sPoz * i - pozice.x + 400,
-                            vPoz * j - pozice.y + 300);
-
-    // Solid tiles, and items on the free ones.
-    const RozsahBunek tx = rozsahBunek(pozice.x, 800, sP), ty = rozsahBunek(pozice.y, 600, vP);
-    for (int i = tx.od; i < tx.po; ++i) {
-        for (int j = ty.od; j < ty.po; ++j) {
-            SDL_Rect n{};
-            n.x = static_cast<Sint16>(sP * i - pozice.x + 400);
-            n.y = static_cast<Sint16>(vP * j - pozice.y + 300);
-            if (getPevna(i, j))
-                vykresliObrazek(pevna.get(), obrazovka, n.x, n.y);
-            else if (Predmet* p = list->getPredmet(i, j))
-                p->vykresliSe(obrazovka, n);
-        }
-    }
+    // Background, solid tiles and items.
+    vykresliDlazdice(obrazovka, pozice);
 
     SDL_Rect levyHorni{}, pravyDolni{};
     levyHorni.x = static_cast<Sint16>(pozice.x - 400);

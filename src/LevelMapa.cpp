@@ -132,6 +132,7 @@ void Level::nactiDlazdice(bool male) {
     if (typ < 1 || typ > 3) return;
     const PopisLevelu& p = kLevely[typ - 1];
     pevna = nactiDlazdici(p.pevna, male);
+    pasPevne.reset();
     pozadi.clear();
     pozadi.resize(nPozadi);
     for (int i = 0; i < nPozadi; ++i) pozadi[i] = nactiDlazdici(p.pozadiKmen + cisloPozadi(i + 1), male);
