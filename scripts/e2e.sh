@@ -153,5 +153,5 @@ status=0
 over "a missing pause picture ends with its message and status 1" \
     [ "$status" -eq 1 -a "$(cat "$pracovni/chyby.txt")" = "$(printf 'chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp')" ]
 
-echo "e2e: $prosly passed, $chyby failed"
+echo "e2e: $prosly checks passed, $chyby checks failed"
 [ "$chyby" -eq 0 ]

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds, and either starts the game or runs
 # every test.   usage: scripts/grondelvik.sh run|test
+# GRONDELVIK_SDL=compat (the default) builds on Debian's SDL 1.2
+# compatibility library over SDL2, =classic on the classic SDL 1.2.15; the two
+# development packages exclude each other, so installing one replaces the other.
 set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$koren"
 
-balicky=(build-essential cmake pkg-config libsdl1.2-dev libgtest-dev libgmock-dev libbenchmark-dev
+case "${GRONDELVIK_SDL:-compat}" in
+    compat) sdl=libsdl1.2-compat-dev ;;
+    classic) sdl=libsdl1.2-dev ;;
+    *) echo "GRONDELVIK_SDL must be compat or classic" >&2; exit 2 ;;
+esac
+balicky=(build-essential cmake pkg-config "$sdl" libgtest-dev libgmock-dev libbenchmark-dev
          clang libclang-rt-14-dev)
+# The test command's own checks: a real X window, screenshots, memcheck.
+[ "${1:-run}" = test ] && balicky+=(xvfb xdotool imagemagick x11-utils python3 valgrind time)
 
 doinstaluj() {
     local chybi=()
@@ -41,6 +51,10 @@ case "${1:-run}" in
         export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
         sestav build
         (cd "$koren/build" && ctest -j"$(nproc)" --output-on-failure)
+        # The real program in a real X window, and a long replayed session
+        # under valgrind.
+        "$koren/scripts/e2e.sh" "$koren/build/grondelvik"
+        "$koren/scripts/valgrind.sh" "$koren/build"
         # The same tests once more under AddressSanitizer and UBSan.
         sestav build-asan -DGRONDELVIK_SANITIZE=ON -DGRONDELVIK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
         export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
