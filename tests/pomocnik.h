@@ -109,6 +109,7 @@ struct LevelTest {
     static int sP(const Level& l) { return l.sP; }
     static int vP(const Level& l) { return l.vP; }
     static int nPozadi(const Level& l) { return l.nPozadi; }
+    static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
     // Empties the level: no solid tile, item or enemy inside, background as
     // it was.
     static void vyprazdni(Level& l) {
