@@ -54,6 +54,12 @@ private:
 
     void seberePredmety(int sx, int sy);
     void letSipu();
+
+    // Enemies walk, chase and strike.
+    void pohniSNeprateli();
+    void pohniSNepritelem(Nepritel* n);
+    void utoc(Nepritel* n);
+    static int getVzdalenost(SDL_Rect bod1, SDL_Rect bod2);
     void dalsiLevel();
 
     void nactiLvl(int t);

@@ -41,7 +41,7 @@ void Level::vykresliSe(SDL_Surface* obrazovka) {
     set->VykresliViditelne(obrazovka, levyHorni, pravyDolni);
 
     kontrola();
-    // Enemy moves and strikes, and the sword blow, come in here in this order.
+    pohniSNeprateli();
     hrac->vykresliSe(obrazovka);
     bInfo->vykresliSe(obrazovka, hrac->pozice);
 

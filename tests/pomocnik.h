@@ -110,6 +110,9 @@ struct LevelTest {
     static int vP(const Level& l) { return l.vP; }
     static int nPozadi(const Level& l) { return l.nPozadi; }
     static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
+    static bool& vetsi(Level& l) { return l.vetsi; }
+    static void pohniSNepritelem(Level& l, Nepritel* n) { l.pohniSNepritelem(n); }
+    static void utoc(Level& l, Nepritel* n) { l.utoc(n); }
     // Empties the level: no solid tile, item or enemy inside, background as
     // it was.
     static void vyprazdni(Level& l) {

@@ -148,6 +148,99 @@ TEST_F(Boj, AnExpiredMarkerLeavesTheMiddleOfItsList) {
               std::make_pair(Sint16(99), Sint16(49)));
 }
 
+// A warrior (79 x 93, speed 5) at x 400 on the floor, or where the row says;
+// one draw of rand() % 5 gives 0, so every step is whole.
+TEST_F(Boj, PatrolsGuardsAndSentries) {
+    const struct {
+        int mod, x;
+        bool vlevo;
+        int hx, hy;  // the hunter, relative to the warrior's corner
+        bool velke;
+        int x2;
+        bool vlevo2;
+    } pripady[] = {
+        {2, 101, true, 2000, 0, true, 101, false},   // touching the wall: turns
+        {2, 104, true, 2000, 0, true, 101, true},    // the step is cut at the wall
+        {2, 725, false, 2000, 0, true, 730, false},  // the floor ends at 780
+        {2, 726, false, 2000, 0, true, 726, true},   // no floor one cell past the target
+        {2, 1486, true, 2000, 0, true, 1481, true},  // the second floor starts at 1500
+        {2, 1485, true, 2000, 0, true, 1485, false},
+        {2, 400, false, -249, 0, true, 395, true},  // chases inside the radius
+        {2, 400, false, -250, 0, true, 405, false},
+        {2, 400, false, -166, 0, false, 395, true},  // smaller at the small scale
+        {2, 400, false, -167, 0, false, 405, false},
+        {1, 400, false, -249, 0, true, 395, true},
+        {1, 400, false, -250, 0, true, 400, true},     // a guard waits, flipping
+        {1, 400, false, -177, -176, true, 395, true},  // 249.6 counts as 249
+        {3, 400, false, -200, 0, true, 400, false},    // a sentry never turns to him
+        {3, 400, true, 200, 0, true, 400, true},
+        {3, 400, false, -300, 0, true, 400, true},
+        {2, 400, false, -31, -150, true, 400, false},  // right above the centre: waits
+        {2, 400, true, 39, -150, true, 400, true},
+        {2, 400, true, -32, -150, true, 395, true},
+        {2, 400, false, 40, -150, true, 405, false},
+        {4, 400, false, -100, 0, true, 405, false},  // other modes never chase
+    };
+    const unsigned s = semeno({{5, 0}});
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(::testing::Message() << p.mod << " " << p.x << " " << p.hx << " " << p.hy);
+        LevelTest::set(l).nepratele.clear();
+        LevelTest::vetsi(l) = p.velke;
+        Nepritel& n = nepritel(1, p.x, p.vlevo);
+        n.mod = p.mod;
+        postav(p.x + p.hx, n.pozice.y + p.hy, false);
+        std::srand(s);
+        LevelTest::pohniSNepritelem(l, &n);
+        EXPECT_EQ(n.pozice.x, p.x2);
+        EXPECT_EQ(n.vlevo, p.vlevo2);
+        EXPECT_EQ(n.pozice.y, 507);
+    }
+}
+
+// A warrior at x 400 facing the way the row says; the pinned clock makes the
+// strike's cooldown 4 + 1 + 3, and a hit of 5 + 3 + 4 against agility 15.
+TEST_F(Boj, EnemyStrikes) {
+    const struct {
+        int hx;
+        bool hVlevo, nVlevo;
+        int citac, zivoty;
+        bool uderi;
+    } pripady[] = {
+        {438, false, true, 0, 200, true},         {439, false, true, 0, 200, false},  // must face him
+        {362, false, false, 0, 200, true},        {361, false, false, 0, 200, false},
+        {346, false, true, 0, 200, false},  // his sword side shields him
+        {346, true, true, 0, 200, true},          {463, true, false, 0, 200, false},
+        {463, false, false, 0, 200, true},        {438, false, true, 1, 200, false},  // cooling down
+        {438, false, true, 0, INT_MIN + 5, true},                                     // no wrap below
+    };
+    hodiny::zastav(semenoK6({3, 0, 1, 5, 4, 3, 2}));
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(::testing::Message() << p.hx << " " << p.hVlevo << " " << p.nVlevo);
+        LevelTest::set(l).nepratele.clear();
+        const size_t zasahu = info().zasahy().size();
+        Nepritel& n = nepritel(1, 400, p.nVlevo);
+        n.citac = p.citac;
+        postav(p.hx, 500, p.hVlevo);
+        h.zivoty = p.zivoty;
+        LevelTest::utoc(l, &n);
+        const int x0 = p.hVlevo ? p.hx + 17 : p.hx;  // his body's corner
+        EXPECT_EQ(n.citac, p.uderi ? 8 : p.citac);
+        EXPECT_EQ(n.aTelo, p.uderi ? 3 : 0);
+        EXPECT_EQ(h.zivoty, !p.uderi ? p.zivoty : p.zivoty > 0 ? p.zivoty - 12 : INT_MIN);
+        ASSERT_EQ(info().zasahy().size() - zasahu, p.uderi ? 1u : 0u);
+        if (p.uderi) {
+            EXPECT_EQ(std::make_pair(info().zasahy().front().kde.x, info().zasahy().front().kde.y),
+                      std::make_pair(Sint16(x0), Sint16(500)));
+        }
+    }
+    h.obratnost = 1000;  // out of reach of any roll: a miss marker
+    Nepritel& n = nepritel(1, 400, true);
+    postav(438, 500, false);
+    LevelTest::utoc(l, &n);
+    EXPECT_EQ(info().minuti().size(), 1u);
+    EXPECT_EQ(h.zivoty, INT_MIN);
+}
+
 TEST(BojStart, AMissingMarkerPictureEndsTheProgram) {
     const std::pair<const char*, const char*> pripady[] = {
         {"grafika/ostatni/au.bmp", "Nelze nalezt obrazek grafika/ostatni/krev.bmp\n"},
