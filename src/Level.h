@@ -14,6 +14,7 @@
 #include "SetNepratel.h"
 
 class Hrac;
+struct VystrelenySip;
 
 // The cells of size `bunka` drawn along one axis of a screen of `rozmer`
 // pixels whose middle shows the hunter's coordinate `pozice`: od <= i < po,
@@ -55,11 +56,14 @@ private:
     void seberePredmety(int sx, int sy);
     void letSipu();
 
-    // Enemies walk, chase and strike.
+    // Enemies walk, chase and strike; the hunter's sword and arrows hit back.
     void pohniSNeprateli();
     void pohniSNepritelem(Nepritel* n);
     void utoc(Nepritel* n);
     static int getVzdalenost(SDL_Rect bod1, SDL_Rect bod2);
+    void hracUtok();
+    void sipTrefa(VystrelenySip* s);
+    void hracUtociNa(Nepritel* n, bool mec);
     void dalsiLevel();
 
     void nactiLvl(int t);

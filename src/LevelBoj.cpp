@@ -2,12 +2,14 @@
 // and arrows strike back, kill, score and sometimes make him stronger.
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 #include "Hrac.h"
 #include "Level.h"
 
 namespace {
 
+constexpr double kPi = 3.141592653589793;
 constexpr int kStraz = 249;  // a guard notices the hunter at this distance or nearer
 
 // Saved games may hold any number, so combat sums stop at the int limits
@@ -136,5 +138,66 @@ void Level::utoc(Nepritel* n) {
         bInfo->addZasah(telo.levyHorni);
     } else {
         bInfo->addMinul(telo.levyHorni);
+    }
+}
+
+void Level::hracUtok() {
+    std::srand(static_cast<unsigned>(hodiny::ted()));
+    const Hrac& h = *hrac;
+    const Telo telo = teloHrace(h);
+    auto& nepratele = set->nepratele;
+    for (auto it = nepratele.begin(); it != nepratele.end();) {
+        // The blow may remove this enemy.
+        Nepritel* n = (it++)->get();
+        const bool predNim =
+            h.vlevo ? h.pozice.x + h.sirka / 3 > n->pozice.x : h.pozice.x - h.sirka / 3 < n->pozice.x;
+        if (set->isIn(telo.levyHorni, telo.pravyDolni, n) && predNim) hracUtociNa(n, true);
+    }
+}
+
+void Level::sipTrefa(VystrelenySip* s) {
+    int x0, x1, y0;
+    if (s->vlevo) {
+        x0 = s->x;
+        x1 = s->x + 15;
+        y0 = s->alfa < 0 ? s->y + 5 : s->y;
+    } else {
+        x1 = s->x + static_cast<int>(std::cos(s->alfa * kPi / 180) * 25);
+        x0 = x1 - 15;
+        y0 = s->y;
+    }
+    const SDL_Rect levyHorni = bod(x0, y0), pravyDolni = bod(x1, y0 + 5);
+    for (const auto& n : set->nepratele) {
+        if (set->isIn(levyHorni, pravyDolni, n.get())) {
+            s->vzdalenost = 500;  // one more step, then it is gone
+            hracUtociNa(n.get(), false);
+            return;
+        }
+    }
+}
+
+void Level::hracUtociNa(Nepritel* n, bool mec) {
+    Hrac& h = *hrac;
+    const TypNepritele& t = *n->typ;
+    const SDL_Rect kde = bod(n->vlevo ? n->pozice.x + t.sirka : n->pozice.x, n->pozice.y);
+    if (!BojoveInfo::trefil(h.obratnost, t.obratnost)) {
+        bInfo->addMinul(kde);
+        return;
+    }
+    n->zivoty = omez(static_cast<long long>(n->zivoty) - BojoveInfo::zraneni(h.sila));
+    if (n->zivoty <= 0) {
+        set->deleteNepritel(n);  // n is gone from here on
+        h.score = omez(h.score + 100LL * obtiznost);
+    }
+    bInfo->addZasah(kde);
+    if (std::rand() % 10 != 0) return;
+    if (mec) {
+        h.sila = omez(h.sila + 1LL);
+        h.maxZivotu = omez(h.maxZivotu + 3LL);
+    } else {
+        h.obratnost = omez(h.obratnost + 1LL);
+        h.maxZivotu = omez(h.maxZivotu + 1LL);
+        h.beh = omez((h.obratnost - 15LL) / 5 + 10);
+        if (!vetsi) h.beh = 2 * h.beh / 3 + 3;
     }
 }

@@ -42,6 +42,9 @@ void Level::vykresliSe(SDL_Surface* obrazovka) {
 
     kontrola();
     pohniSNeprateli();
+    // A swing is resolved once, in the frame it starts; drawing the hunter
+    // counts it down.
+    if (hrac->aMec == hrac->nMec - 1) hracUtok();
     hrac->vykresliSe(obrazovka);
     bInfo->vykresliSe(obrazovka, hrac->pozice);
 

@@ -111,8 +111,13 @@ struct LevelTest {
     static int nPozadi(const Level& l) { return l.nPozadi; }
     static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
     static bool& vetsi(Level& l) { return l.vetsi; }
+    static void nastavObtiznost(Level& l, int o) { l.obtiznost = o; }
+    static void letSipu(Level& l) { l.letSipu(); }
     static void pohniSNepritelem(Level& l, Nepritel* n) { l.pohniSNepritelem(n); }
     static void utoc(Level& l, Nepritel* n) { l.utoc(n); }
+    static void hracUtok(Level& l) { l.hracUtok(); }
+    static void sipTrefa(Level& l, VystrelenySip* s) { l.sipTrefa(s); }
+    static void hracUtociNa(Level& l, Nepritel* n, bool mec) { l.hracUtociNa(n, mec); }
     // Empties the level: no solid tile, item or enemy inside, background as
     // it was.
     static void vyprazdni(Level& l) {

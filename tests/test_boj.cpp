@@ -241,6 +241,177 @@ TEST_F(Boj, EnemyStrikes) {
     EXPECT_EQ(h.zivoty, INT_MIN);
 }
 
+// The hunter at (400, 500) is sure to hit and to kill whatever he strikes.
+class Utok : public Boj {
+protected:
+    void SetUp() override {
+        Boj::SetUp();
+        h.obratnost = h.sila = 100000;
+        hodiny::zastav(1);
+    }
+    std::vector<int> zivi() {
+        std::vector<int> xs;
+        for (const auto& n : LevelTest::set(l).nepratele) xs.push_back(n->pozice.x);
+        return xs;
+    }
+    VystrelenySip sip(int x, int y, bool vlevo, int alfa, int vzdalenost = 0) {
+        VystrelenySip s;
+        s.x = x, s.y = y, s.vlevo = vlevo, s.alfa = alfa, s.vzdalenost = vzdalenost;
+        return s;
+    }
+};
+
+TEST_F(Utok, TheSwordStrikesEveryEnemyInFrontThatTouchesHisBody) {
+    // Facing right his body is 400..453 and "in front" is right of 400 - 23;
+    // facing left 417..470 and left of 400 + 23. Warriors are 79 wide.
+    const struct {
+        bool vlevo;
+        std::vector<int> xs, prezili;
+    } pripady[] = {
+        {false, {378, 377, 453, 454}, {454, 377}},
+        {true, {422, 423, 338, 337}, {337, 423}},
+    };
+    for (const auto& p : pripady) {
+        LevelTest::set(l).nepratele.clear();
+        for (int x : p.xs) nepritel(1, x, false);
+        postav(400, 500, p.vlevo);
+        h.score = 0;
+        LevelTest::hracUtok(l);
+        EXPECT_EQ(zivi(), p.prezili);
+        EXPECT_EQ(h.score, 200);
+    }
+}
+
+TEST_F(Utok, TheArrowsTipBox) {
+    // A thief at (500, 500), 40 x 91.
+    const struct {
+        bool vlevo;
+        int alfa, x, y;
+        bool trefa;
+    } pripady[] = {
+        {false, 0, 475, 550, true},  {false, 0, 474, 550, false},   // tip 25 ahead, 15 long
+        {false, 55, 486, 550, true}, {false, 55, 485, 550, false},  // 14 ahead at 55 degrees
+        {true, 0, 540, 550, true},   {true, 0, 541, 550, false},
+        {true, -25, 540, 586, true}, {true, -25, 540, 587, false},  // left and down: 5 lower
+        {true, 0, 540, 587, true},   {true, 30, 540, 587, true},
+        {true, -25, 540, 490, true}, {true, 0, 540, 490, false},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(::testing::Message() << p.vlevo << " " << p.alfa << " " << p.x << " " << p.y);
+        LevelTest::set(l).nepratele.clear();
+        nepritel(2, 500, false, 500);
+        VystrelenySip s = sip(p.x, p.y, p.vlevo, p.alfa, 100);
+        LevelTest::sipTrefa(l, &s);
+        EXPECT_EQ(s.vzdalenost, p.trefa ? 500 : 100);
+        EXPECT_EQ(zivi().empty(), p.trefa);
+    }
+}
+
+TEST_F(Utok, ArrowsInFlight) {
+    // Two arrows side by side: the first kills, the second finds nothing.
+    nepritel(2, 470, false, 500);
+    h.vSipy[0] = h.vSipy[1] = sip(400, 550, false, 0);
+    h.pozSipy = 2;
+    LevelTest::letSipu(l);
+    EXPECT_TRUE(zivi().empty());
+    EXPECT_EQ(h.score, 100);
+    EXPECT_EQ(h.vSipy[0].vzdalenost, 500);
+    EXPECT_EQ(h.vSipy[1].vzdalenost, 50);
+    // The hit one steps on and goes without a test; the last arrow takes
+    // its slot and hits in the same frame.
+    nepritel(2, 520, false, 500);
+    LevelTest::letSipu(l);
+    ASSERT_EQ(h.pozSipy, 1);
+    EXPECT_EQ(h.vSipy[0].x, 500);
+    EXPECT_EQ(h.vSipy[0].vzdalenost, 500);
+    EXPECT_TRUE(zivi().empty());
+    EXPECT_EQ(h.score, 200);
+    // Stuck at a solid tile, an arrow still hits what walks into its tip.
+    LevelTest::setPevna(l, 13, 18);
+    h.vSipy[0] = sip(400, 550, false, 0, 100);
+    nepritel(2, 420, false, 500);
+    LevelTest::letSipu(l);
+    EXPECT_EQ(h.vSipy[0].x, 400);
+    EXPECT_EQ(h.vSipy[0].vzdalenost, 500);
+    EXPECT_TRUE(zivi().empty());
+}
+
+// One blow against a warrior whose agility cannot stop it: a wound of 12 and
+// then, on a draw of 0 from rand() % 10, a stronger hunter.
+TEST_F(Utok, BlowsKillScoreAndImprove) {
+    const struct {
+        bool mec, velke;
+        int tah, obtiznost, zivoty;
+        bool vlevo;
+        int sila, obratnost, maxZivotu, beh, score, markerX;
+    } pripady[] = {
+        {true, true, 0, 1, 12, false, 16, 19, 203, 0, 100, 400},
+        {true, true, 1, 1, 13, true, 15, 19, 200, 0, 0, 479},
+        {false, true, 0, 3, 12, false, 15, 20, 201, 11, 300, 400},
+        {false, false, 0, 2, 12, false, 15, 20, 201, 10, 200, 400},
+        {false, true, 9, 1, INT_MIN + 5, false, 15, 19, 200, 0, 100, 400},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(::testing::Message() << p.mec << " " << p.velke << " " << p.tah << " " << p.zivoty);
+        LevelTest::set(l).nepratele.clear();
+        LevelTest::set(l).getTyp(1)->obratnost = -1000;
+        Nepritel& n = nepritel(1, 400, p.vlevo);
+        n.zivoty = p.zivoty;
+        LevelTest::vetsi(l) = p.velke;
+        LevelTest::nastavObtiznost(l, p.obtiznost);
+        h.sila = 15, h.obratnost = 19, h.maxZivotu = 200, h.beh = 0, h.score = 0;
+        std::srand(semeno({{6, 1}, {6, -1}, {6, 1}, {6, -1}, {6, 2}, {6, 3}, {10, p.tah}}));
+        LevelTest::hracUtociNa(l, &n, p.mec);
+        EXPECT_EQ((std::vector<int>{h.sila, h.obratnost, h.maxZivotu, h.beh, h.score}),
+                  (std::vector<int>{p.sila, p.obratnost, p.maxZivotu, p.beh, p.score}));
+        EXPECT_EQ(zivi().size(), p.score ? 0u : 1u);
+        if (!p.score) {
+            EXPECT_EQ(n.zivoty, 1);
+        }
+        EXPECT_EQ(info().zasahy().front().kde.x, p.markerX);
+    }
+    // Nothing passes the int limit.
+    LevelTest::set(l).nepratele.clear();
+    Nepritel& n = nepritel(1, 400, false);
+    h.sila = h.maxZivotu = h.score = INT_MAX;
+    LevelTest::nastavObtiznost(l, INT_MAX);
+    std::srand(semeno({{6, 1}, {6, -1}, {6, 1}, {6, -1}, {6, 2}, {6, 3}, {10, 0}}));
+    LevelTest::hracUtociNa(l, &n, true);
+    EXPECT_EQ((std::vector<int>{h.sila, h.maxZivotu, h.score}),
+              (std::vector<int>{INT_MAX, INT_MAX, INT_MAX}));
+}
+
+// Through the real frame: Space starts a swing that is resolved once, and
+// its marker is drawn over the hunter.
+TEST_F(Utok, ASwingIsResolvedInTheFrameItStarts) {
+    LevelTest::vyprazdni(l);
+    for (int c = 0; c < 40; ++c) LevelTest::setPevna(l, c, 20);
+    postav(400, 502, false);
+    Nepritel& n = nepritel(1, 420, false);
+    n.citac = 100;
+    n.mod = 3;
+    n.zivoty = INT_MAX;
+    h.sila = 0;
+    SDL_Event e{};
+    e.type = e.key.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_SPACE;
+    h.akce(e);
+    Plocha o = novaObrazovka();
+    l.vykresliSe(o.get());
+    ASSERT_EQ(info().zasahy().size(), 1u);
+    const Obrazek au = nactiObrazek("grafika/ostatni/au.bmp");
+    int shod = 0;
+    for (int y = 0; y < au->h; ++y)
+        for (int x = 0; x < au->w; ++x)
+            shod += barva(au.get(), x, y) == 0xFFFFFF ||
+                    barva(o.get(), 420 + x, 305 + y) == barva(au.get(), x, y);
+    EXPECT_EQ(shod, au->w * au->h);
+    l.vykresliSe(o.get());
+    l.vykresliSe(o.get());
+    EXPECT_EQ(info().zasahy().size(), 1u);
+    EXPECT_EQ(info().zasahy().front().n, 3);
+}
+
 TEST(BojStart, AMissingMarkerPictureEndsTheProgram) {
     const std::pair<const char*, const char*> pripady[] = {
         {"grafika/ostatni/au.bmp", "Nelze nalezt obrazek grafika/ostatni/krev.bmp\n"},
