@@ -135,12 +135,13 @@ TEST_P(Vitezstvi, TheFirstRoundIsWonInAFight) {
     Level hra(&h, 1);
     // The whole frame runs; its pictures are clipped to one pixel for speed.
     Plocha obr(SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-    for (int typ = 1, celkem = 0; typ <= 3; ++typ) {
+    int celkem = 0, ztraty = 0;  // frames, and health lost to blows
+    for (int typ = 1; typ <= 3; ++typ) {
         ASSERT_EQ(std::make_pair(LevelTest::typ(hra), LevelTest::obtiznost(hra)), std::make_pair(typ, typ));
         std::vector<std::pair<Stav, int>> cesta;
         size_t i = 0;
         int snimku = 0, trpelivost = 0;
-        const int score = h.score;
+        const int score = h.score, ztratyPred = ztraty;
         while (LevelTest::typ(hra) == typ) {
             ASSERT_LT(snimku++, 5000) << "level " << typ << " takes too long";
             hodiny::zastav(hodinky + celkem++ / 10);  // ten frames a second, as the game runs
@@ -155,14 +156,17 @@ TEST_P(Vitezstvi, TheFirstRoundIsWonInAFight) {
                 ovladej(h, kVstupy[cesta[i++].second]);
                 trpelivost = 0;
             }
+            const int zivoty = h.zivoty;
             hra.vykresliSe(obr.get());
+            ztraty += std::max(0, zivoty - h.zivoty);
             ASSERT_GT(h.zivoty, 0) << "killed on level " << typ << " after " << snimku << " frames";
         }
         const int zabito = (h.score - score) / (100 * typ);
-        std::printf("clock %d level %d: health %d of %d, %d frames, %d killed, %d arrows left\n", hodinky,
-                    typ, h.zivoty, h.maxZivotu, snimku, zabito, h.pocetSipu);
+        std::printf("clock %d level %d: health %d of %d, %d lost, %d frames, %d killed, %d arrows left\n",
+                    hodinky, typ, h.zivoty, h.maxZivotu, ztraty - ztratyPred, snimku, zabito, h.pocetSipu);
         EXPECT_GT(zabito, 0) << "level " << typ << " was only walked";
     }
+    EXPECT_GT(ztraty, 0) << "nobody struck back";
     hodiny::pust();
 }
 
