@@ -47,6 +47,7 @@ public:
     const std::list<ElemMinul>& minuti() const { return startM; }
 
 private:
+    friend struct BojoveInfoTest;
     std::list<ElemZasah> startZ;
     std::list<ElemMinul> startM;
     Obrazek krev;

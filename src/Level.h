@@ -15,6 +15,7 @@
 #include "UlozenaHra.h"
 
 class Hrac;
+struct VystrelenySip;
 
 // The cells of size `bunka` drawn along one axis of a screen of `rozmer`
 // pixels whose middle shows the hunter's coordinate `pozice`: od <= i < po,
@@ -70,6 +71,15 @@ private:
 
     void seberePredmety(int sx, int sy);
     void letSipu();
+
+    // Enemies walk, chase and strike; the hunter's sword and arrows hit back.
+    void pohniSNeprateli();
+    void pohniSNepritelem(Nepritel* n);
+    void utoc(Nepritel* n);
+    static int getVzdalenost(SDL_Rect bod1, SDL_Rect bod2);
+    void hracUtok();
+    void sipTrefa(VystrelenySip* s);
+    void hracUtociNa(Nepritel* n, bool mec);
     void dalsiLevel();
 
     void nactiLvl(int t);

@@ -22,7 +22,10 @@ void Level::vykresliSe(SDL_Surface* obrazovka) {
     set->VykresliViditelne(obrazovka, levyHorni, pravyDolni);
 
     kontrola();
-    // Enemy moves and strikes, and the sword blow, come in here in this order.
+    pohniSNeprateli();
+    // A swing is resolved once, in the frame it starts; drawing the hunter
+    // counts it down.
+    if (hrac->aMec == hrac->nMec - 1) hracUtok();
     hrac->vykresliSe(obrazovka);
     bInfo->vykresliSe(obrazovka, hrac->pozice);
 

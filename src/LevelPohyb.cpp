@@ -168,7 +168,7 @@ void Level::letSipu() {
             --h.pozSipy;
             continue;
         }
-        // The hit test against the enemies (sipTrefa) comes here.
+        sipTrefa(&s);
         ++k;
     }
 }

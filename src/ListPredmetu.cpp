@@ -1,5 +1,6 @@
 #include "ListPredmetu.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ostream>
 
@@ -55,8 +56,9 @@ void Zivoty::zmensi() {
 }
 void Zivoty::sebere(Hrac* hrac) {
     std::srand(static_cast<unsigned>(hodiny::ted()));
-    hrac->zivoty += 20 + std::rand() % 10;
-    if (hrac->zivoty > hrac->maxZivotu) hrac->zivoty = hrac->maxZivotu;
+    // In 64 bits: a saved game may hold health right at the int limit.
+    const long long zivoty = hrac->zivoty + 20LL + std::rand() % 10;
+    hrac->zivoty = static_cast<int>(std::min<long long>(zivoty, hrac->maxZivotu));
 }
 
 NovyLvl::NovyLvl() {

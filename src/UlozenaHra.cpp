@@ -37,8 +37,9 @@ void prectiHrace(std::istream& is, UlozenyHrac& h) {
     h.m = IO::getBool(is);
     h.vlevo = IO::getBool(is);
     h.vzduch = IO::getBool(is);
-    for (int* p : {&h.skok, &h.pad, &h.beh, &h.score, &h.sila, &h.obratnost, &h.zivoty, &h.maxZivotu})
-        *p = pocitane(is);
+    for (int* p : {&h.skok, &h.pad, &h.beh}) *p = pocitane(is);
+    h.score = IO::getInt(is);  // only ever grows, and stops at the int limit
+    for (int* p : {&h.sila, &h.obratnost, &h.zivoty, &h.maxZivotu}) *p = pocitane(is);
     h.citac = IO::getInt(is);
     h.pocetSipu = pocitane(is);
     h.sipy.resize(h.pozSipy);

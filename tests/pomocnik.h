@@ -113,6 +113,14 @@ struct LevelTest {
     static SDL_Surface* pevna(const Level& l) { return l.pevna.get(); }
     static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
     static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
+    static bool& vetsi(Level& l) { return l.vetsi; }
+    static void nastavObtiznost(Level& l, int o) { l.obtiznost = o; }
+    static void letSipu(Level& l) { l.letSipu(); }
+    static void pohniSNepritelem(Level& l, Nepritel* n) { l.pohniSNepritelem(n); }
+    static void utoc(Level& l, Nepritel* n) { l.utoc(n); }
+    static void hracUtok(Level& l) { l.hracUtok(); }
+    static void sipTrefa(Level& l, VystrelenySip* s) { l.sipTrefa(s); }
+    static void hracUtociNa(Level& l, Nepritel* n, bool mec) { l.hracUtociNa(n, mec); }
     // Empties the level: no solid tile, item or enemy inside, background as
     // it was.
     static void vyprazdni(Level& l) {
