@@ -63,14 +63,15 @@ class Skript:
 
 def uroven1(trasa):
     s = Skript()
-    boj, pauza = 74, 30  # after frame 73 he stands beside the warrior at x 1890
+    boj, pauza = 74, 50  # after frame 73 he stands beside the warrior at x 1890
     s.prikaz(0, 'obrazek zacatek')
     for i, v in enumerate(trasa):
         if i == boj:
-            s.zastav(boj, 'stop beside the warrior: the sword three times, then the bow')
-            for d, co in [(1, 'tukni space'), (2, 'obrazek boj'), (6, 'tukni space'), (11, 'tukni space'),
-                          (14, 'tukni a'), (16, 'tukni space'), (17, 'obrazek luk'), (21, 'tukni up'),
-                          (22, 'tukni space'), (26, 'tukni a'), (28, 'uloz boj.sav')]:
+            s.zastav(boj, 'stop, turn to the warrior behind: the sword six times, then the bow')
+            mec = [(d, 'tukni space') for d in range(1, 27, 5)]
+            for d, co in mec + [(0, 'tukni left'), (2, 'obrazek boj'), (29, 'tukni a'), (31, 'tukni space'), (32, 'obrazek luk'),
+                                (35, 'tukni up'), (36, 'tukni space'), (41, 'tukni space'), (45, 'tukni a'),
+                                (48, 'uloz boj.sav'), (49, 'tukni right')]:
                 s.prikaz(boj + d, co)
         s.vstup(i if i < boj else i + pauza, v)
     e = len(trasa) + pauza  # the first frame of level 2
