@@ -50,10 +50,10 @@ SDL_Surface* obrazovka() {
     return s;
 }
 
-// Times each iteration's work and, beside it, the yardstick: one full-screen
-// blit of a display-format surface onto the screen, always in processor
-// time. Taken in turn with the work, the ratio holds while the load of the
-// machine changes.
+// Times each iteration's work, and beside it the yardstick: one full-screen
+// blit of a display-format surface onto the screen, in processor time, in
+// batches taken before, now and then between, and after the work; their
+// median is the unit, so a change of the machine's load moves both.
 class Mereni {
 public:
     explicit Mereni(benchmark::State& s, clockid_t h = CLOCK_THREAD_CPUTIME_ID) : state(s), hodiny(h) {
@@ -61,17 +61,22 @@ public:
         Obrazek plocha(SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 24, 0xFF0000, 0xFF00, 0xFF, 0));
         SDL_FillRect(plocha.get(), nullptr, SDL_MapRGB(plocha->format, 90, 140, 200));
         zdroj.reset(SDL_DisplayFormat(plocha.get()));
+        zmerMiru(15);
     }
-    ~Mereni() { state.counters["blitu"] = prace / blity; }
+    ~Mereni() {
+        zmerMiru(15);
+        std::nth_element(davky.begin(), davky.begin() + davky.size() / 2, davky.end());
+        const double mira = davky[davky.size() / 2];
+        state.counters["blitu"] = prace / static_cast<double>(state.iterations()) / mira;
+        state.counters["blit_us"] = mira * 1e6;
+    }
     Mereni(const Mereni&) = delete;
     Mereni& operator=(const Mereni&) = delete;
 
     template <class F>
     void zmer(F&& f) {
-        double t = ted();
-        for (int i = 0; i < 2; ++i) vykresliObrazek(zdroj.get(), obrazovka(), 0, 0);
-        blity += (ted() - t) / 2;
-        t = ted(hodiny);
+        if (++kol % 50 == 0) zmerMiru(1);
+        const double t = ted(hodiny);
         f();
         const double s = ted(hodiny) - t;
         state.SetIterationTime(s);
@@ -80,10 +85,19 @@ public:
     SDL_Surface* mira() const { return zdroj.get(); }
 
 private:
+    void zmerMiru(int davek) {
+        for (int d = 0; d < davek; ++d) {
+            const double t = ted();
+            for (int i = 0; i < 10; ++i) vykresliObrazek(zdroj.get(), obrazovka(), 0, 0);
+            davky.push_back((ted() - t) / 10);
+        }
+    }
     benchmark::State& state;
     clockid_t hodiny;
     Obrazek zdroj;
-    double blity = 0, prace = 0;
+    std::vector<double> davky;
+    double prace = 0;
+    long kol = 0;
 };
 
 // The yardstick against itself: its ratio is 1 give or take the noise.

@@ -1,8 +1,12 @@
 #include "IO.h"
 
+#include <algorithm>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 // Pictures take the screen's format when there is one to take. Without a
@@ -12,7 +16,67 @@ bool doFormatuObrazovky() {
     const SDL_Surface* obrazovka = SDL_GetVideoSurface();
     return obrazovka && obrazovka->format->BitsPerPixel > 8;
 }
+
+// A keyed picture in a 32-bit screen format as its rows' runs of opaque
+// pixels: drawn by copying the runs, it needs no test per pixel, whichever
+// SDL library blits (the compatibility library has no run-length blits).
+struct Beh {
+    Uint16 y, x, n;
+};
+std::unordered_map<const SDL_Surface*, std::vector<Beh>>& behy() {
+    // Never destroyed: pictures may be freed during the program's exit.
+    static auto* m = new std::unordered_map<const SDL_Surface*, std::vector<Beh>>;
+    return *m;
+}
+
+std::vector<Beh> najdiBehy(SDL_Surface* o, Uint32 klic) {
+    std::vector<Beh> b;
+    SDL_LockSurface(o);
+    for (int y = 0; y < o->h; ++y) {
+        const Uint32* radek =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(o->pixels) + y * o->pitch);
+        for (int x = 0; x < o->w;) {
+            if (radek[x] == klic) {
+                ++x;
+                continue;
+            }
+            const int od = x;
+            while (x < o->w && radek[x] != klic) ++x;
+            b.push_back({static_cast<Uint16>(y), static_cast<Uint16>(od), static_cast<Uint16>(x - od)});
+        }
+    }
+    SDL_UnlockSurface(o);
+    return b;
+}
+
+bool stejnyFormat(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
+    return a->BytesPerPixel == 4 && b->BytesPerPixel == 4 && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
+           a->Bmask == b->Bmask;
+}
+
+// What SDL's keyed blit does, clipped to the target's clip rectangle.
+void vykresliBehy(const std::vector<Beh>& behy, SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {
+    const SDL_Rect& c = kam->clip_rect;
+    if (SDL_MUSTLOCK(kam) && SDL_LockSurface(kam) < 0) return;
+    for (const Beh& b : behy) {
+        const int ty = y + b.y;
+        if (ty < c.y || ty >= c.y + c.h) continue;
+        const int od = std::max(x + b.x, static_cast<int>(c.x));
+        const int po = std::min(x + b.x + b.n, c.x + c.w);
+        if (od >= po) continue;
+        std::memcpy(static_cast<Uint8*>(kam->pixels) + ty * kam->pitch + od * 4,
+                    static_cast<const Uint8*>(obrazek->pixels) + b.y * obrazek->pitch + (od - x) * 4,
+                    static_cast<size_t>(po - od) * 4);
+    }
+    if (SDL_MUSTLOCK(kam)) SDL_UnlockSurface(kam);
+}
 }  // namespace
+
+void UvolniObrazek::operator()(SDL_Surface* s) const noexcept {
+    if (!s) return;
+    behy().erase(s);
+    SDL_FreeSurface(s);
+}
 
 Obrazek nactiObrazek(const char* cesta) {
     Obrazek o(SDL_LoadBMP_RW(SDL_RWFromFile(cesta, "rb"), 1));
@@ -23,10 +87,10 @@ Obrazek nactiObrazek(const char* cesta) {
 }
 
 void nastavBilyKlic(SDL_Surface* obrazek) {
-    // Run-length coded, a keyed blit copies runs instead of testing every
-    // pixel; only pictures in the screen's format gain from it.
-    const Uint32 rle = doFormatuObrazovky() ? SDL_RLEACCEL : 0;
-    SDL_SetColorKey(obrazek, SDL_SRCCOLORKEY | rle, SDL_MapRGB(obrazek->format, 255, 255, 255));
+    const Uint32 klic = SDL_MapRGB(obrazek->format, 255, 255, 255);
+    SDL_SetColorKey(obrazek, SDL_SRCCOLORKEY, klic);
+    if (doFormatuObrazovky() && stejnyFormat(obrazek->format, SDL_GetVideoSurface()->format))
+        behy()[obrazek] = najdiBehy(obrazek, klic);
 }
 
 void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {
@@ -35,6 +99,10 @@ void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {
     kde.y = static_cast<Sint16>(y);
     kde.w = 0;
     kde.h = 0;
+    if (obrazek && kam && stejnyFormat(obrazek->format, kam->format)) {
+        const auto b = behy().find(obrazek);
+        if (b != behy().end()) return vykresliBehy(b->second, obrazek, kam, kde.x, kde.y);
+    }
     SDL_BlitSurface(obrazek, nullptr, kam, &kde);
 }
 

@@ -10,9 +10,7 @@
 
 // Frees an SDL picture when its owner goes away.
 struct UvolniObrazek {
-    void operator()(SDL_Surface* s) const noexcept {
-        if (s) SDL_FreeSurface(s);
-    }
+    void operator()(SDL_Surface* s) const noexcept;
 };
 using Obrazek = std::unique_ptr<SDL_Surface, UvolniObrazek>;
 

@@ -63,7 +63,12 @@ private:
     friend struct LevelTest;
 
     bool setPevna(int x, int y);
-    bool getPevna(int x, int y) const;
+    // Inline: every collision query of every enemy asks it many times a frame.
+    bool getPevna(int x, int y) const {
+        if (x < 0 || x >= sLvl || y < 0 || y >= vLvl) return true;  // the level is closed all round
+        const int n = vLvl * x + y;
+        return (polePevna[n / 8] >> (n % 8)) & 1;
+    }
     bool setPozadi(int x, int y, unsigned char typ);
     unsigned char getPozadi(int x, int y) const;
     int sloupcuPozadi() const { return sLvl * sP / sPoz; }

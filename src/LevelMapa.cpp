@@ -196,12 +196,6 @@ bool Level::setPevna(int x, int y) {
     return true;
 }
 
-bool Level::getPevna(int x, int y) const {
-    if (x < 0 || x >= sLvl || y < 0 || y >= vLvl) return true;  // the level is closed all round
-    const int n = vLvl * x + y;
-    return (polePevna[n / 8] >> (n % 8)) & 1;
-}
-
 bool Level::setPozadi(int x, int y, unsigned char hodnota) {
     const int cols = sloupcuPozadi();
     if (x < 0 || y < 0 || y * cols + x >= cols * radkuPozadi()) return false;
