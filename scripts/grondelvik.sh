@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds, and either starts the game or runs
-# every test.   usage: scripts/grondelvik.sh run|test
+# every test, or builds the Debian package.   usage: scripts/grondelvik.sh run|test|balik
 set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -63,9 +63,15 @@ case "${1:-run}" in
             rm -rf "$korpus"
             echo "fuzz_$cil: $(grep -E '^Done [0-9]+ runs' "$log")"
         done
+        # The Debian package, unpacked and played in a real window.
+        "$koren/scripts/balik.sh" test
+        ;;
+    balik)
+        doinstaluj
+        exec "$koren/scripts/balik.sh"
         ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|balik" >&2
         exit 2
         ;;
 esac
