@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds, and either starts the game or runs
-# every test.   usage: scripts/grondelvik.sh run|test
+# every test, or builds the Debian package.   usage: scripts/grondelvik.sh run|test|balik
 # GRONDELVIK_SDL=compat (the default) builds on Debian's SDL 1.2
 # compatibility library over SDL2, =classic on the classic SDL 1.2.15; the two
 # development packages exclude each other, so installing one replaces the other.
@@ -77,9 +77,15 @@ case "${1:-run}" in
             rm -rf "$korpus"
             echo "fuzz_$cil: $(grep -E '^Done [0-9]+ runs' "$log")"
         done
+        # The Debian package, unpacked and played in a real window.
+        "$koren/scripts/balik.sh" test
+        ;;
+    balik)
+        doinstaluj
+        exec "$koren/scripts/balik.sh"
         ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|balik" >&2
         exit 2
         ;;
 esac

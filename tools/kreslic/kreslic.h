@@ -19,3 +19,7 @@ void kresliSvet(std::vector<Obrazek>& out);
 // Item pictures reused by the HUD icons, drawn by a pen of any scale.
 void kresliSrdce(const Pero& P);
 void kresliToulec(const Pero& P);
+
+// The 48x48 menu icon and its XPM writer (empty pixels transparent).
+Platno ikona();
+bool ulozXpm(const Platno& p, const std::string& cesta);

@@ -1,6 +1,7 @@
 // kreslic: draws every picture of the game.
 //   kreslic DIR            writes the BMPs under DIR (the data folder's grafika/)
 //   kreslic --arch FILE    writes a contact sheet of all of them as a PNG
+//   kreslic --ikona FILE   writes the menu icon as XPM
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -97,7 +98,12 @@ int arch(const std::string& soubor) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--arch") == 0) return arch(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--ikona") == 0) {
+        if (ulozXpm(ikona(), argv[2])) return 0;
+        std::fprintf(stderr, "kreslic: cannot write %s\n", argv[2]);
+        return 1;
+    }
     if (argc == 2 && argv[1][0] != '-') return zapis(argv[1]);
-    std::fprintf(stderr, "usage: kreslic DIR | kreslic --arch FILE.png\n");
+    std::fprintf(stderr, "usage: kreslic DIR | kreslic --arch FILE.png | kreslic --ikona FILE.xpm\n");
     return 2;
 }

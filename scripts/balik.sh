@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Builds the Debian package in build-pkg/ and, with "test", proves it: lintian
+# finds no error, and the unpacked package's launcher plays in a real window
+# (Xvfb) once on each SDL 1.2 runtime, as two players with their own homes,
+# each saving with S into their own game folder only.
+#   usage: scripts/balik.sh [test]
+# The build's own prerequisites come from scripts/grondelvik.sh.
+set -euo pipefail
+
+koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$koren/build-pkg"
+nastroje=(dpkg-dev lintian xvfb xdotool)
+
+doinstaluj() {
+    local chybi=() sudo=()
+    for b in "$@"; do
+        dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q "install ok installed" || chybi+=("$b")
+    done
+    [ ${#chybi[@]} -eq 0 ] && return 0
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}"
+}
+
+doinstaluj "${nastroje[@]}"
+cmake -S "$koren" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DGRONDELVIK_TESTS=OFF -DGRONDELVIK_BENCH=OFF >/dev/null
+cmake --build "$build" -j2
+rm -f "$build"/grondelvik_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb="$(ls "$build"/grondelvik_*.deb)"
+echo "package: $deb ($(stat -c %s "$deb") bytes)"
+[ "${1:-}" = test ] || exit 0
+
+selhal() {
+    echo "package test: $*" >&2
+    exit 1
+}
+
+zavislosti="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $zavislosti"
+grep -q 'libsdl1.2-compat-shim | libsdl1.2debian' <<<"$zavislosti" || selhal "SDL 1.2 is not an alternative"
+lintian --tag-display-limit 0 --fail-on error "$deb" || selhal "lintian reports errors"
+
+tmp="$(mktemp -d)"
+xvfb="" hra=""
+uklid() {
+    for p in $hra $xvfb; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$tmp"
+}
+trap uklid EXIT
+znacka="$tmp/znacka"
+touch "$znacka"
+dpkg-deb -x "$deb" "$tmp/root"
+spoustec="$tmp/root/usr/games/grondelvik"
+
+# Installed data that is missing is refused before the game starts.
+mv "$tmp/root/usr/share/games/grondelvik/grafika" "$tmp/grafika"
+status=0
+HOME="$tmp/nikdo" "$spoustec" 2>"$tmp/chyba" || status=$?
+[ "$status" -eq 3 ] && grep -q "grafika is missing" "$tmp/chyba" || selhal "missing data gave status $status"
+mv "$tmp/grafika" "$tmp/root/usr/share/games/grondelvik/grafika"
+
+# The other SDL 1.2 runtime than the system's, unpacked beside the package.
+if dpkg-query -W -f='${Status}' libsdl1.2-compat-shim 2>/dev/null | grep -q "install ok installed"; then
+    jiny=libsdl1.2debian
+    doinstaluj libasound2 libcaca0 libpulse0 libx11-6 libxext6
+else
+    jiny=libsdl1.2-compat
+    doinstaluj libsdl2-2.0-0
+fi
+(cd "$tmp" && apt-get download -q "$jiny" >/dev/null 2>&1) || selhal "cannot download $jiny"
+dpkg-deb -x "$tmp/$jiny"_*.deb "$tmp/sdl"
+jinySdl="$(dirname "$(find "$tmp/sdl" -name libSDL-1.2.so.0 | head -n 1)")"
+
+displej=120
+while [ -e "/tmp/.X$displej-lock" ] || [ -e "/tmp/.X11-unix/X$displej" ]; do displej=$((displej + 1)); done
+Xvfb ":$displej" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$displej" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+hraj() {  # player, LD_LIBRARY_PATH, the SDL library that must be loaded
+    local domov="$tmp/$1" pid okno status=0
+    local sav="$domov/.local/share/grondelvik/savy/grondelvik.sav"
+    mkdir -p "$domov"
+    env -u XDG_DATA_HOME HOME="$domov" LD_LIBRARY_PATH="$2" "$spoustec" &
+    pid=$!
+    hra=$pid
+    okno="$(timeout 20 xdotool search --sync --name '^Grondelvik$' | head -n 1)" || selhal "$1: no window"
+    [ "$(readlink "/proc/$pid/exe")" = "$tmp/root/usr/lib/games/grondelvik/grondelvik" ] ||
+        selhal "$1: the launcher did not start the unpacked program"
+    grep -q "$3" "/proc/$pid/maps" || selhal "$1: $3 is not the SDL loaded"
+    xdotool windowfocus --sync "$okno"
+    xdotool key --window "$okno" s
+    for _ in $(seq 100); do [ -s "$sav" ] && break; sleep 0.1; done
+    [ -s "$sav" ] || selhal "$1: S saved nothing into $sav"
+    xdotool key --window "$okno" Escape
+    wait "$pid" || status=$?
+    hra=""
+    [ "$status" -eq 0 ] || selhal "$1: the game ended with status $status"
+    [ "$(find "$domov" -name '*.sav')" = "$sav" ] || selhal "$1: saves elsewhere in the home"
+    echo "$1 saved into ~/.local/share/grondelvik/savy/ on $3"
+}
+
+systemovy="$(ldconfig -p | awk '/libSDL-1\.2\.so\.0 / {print $NF; exit}')"
+hraj hrac1 "" "$(readlink -f "$systemovy")"
+cp "$tmp/hrac1/.local/share/grondelvik/savy/grondelvik.sav" "$tmp/prvni.sav"
+hraj hrac2 "$jinySdl" "$jinySdl"
+cmp -s "$tmp/prvni.sav" "$tmp/hrac1/.local/share/grondelvik/savy/grondelvik.sav" ||
+    selhal "the second player changed the first one's saved game"
+[ -z "$(find "$tmp/root" "$koren/data" -name '*.sav' -newer "$znacka")" ] ||
+    selhal "a saved game landed in the installed tree or the source tree"
+echo "package test: passed"
