@@ -1,15 +1,7 @@
+// Helpers of the suites not yet rewritten.
 #include "pomocnik.h"
 
 #include <cstring>
-#include <fstream>
-
-void KopieDat::zapis(const std::string& soubor, const std::string& obsah) const {
-    std::ofstream(koren / soubor, std::ios::binary) << obsah;
-}
-
-Plocha novaObrazovka() {
-    return Plocha(SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-}
 
 Uint32 barva(SDL_Surface* s, int x, int y) {
     SDL_LockSurface(s);
@@ -31,12 +23,6 @@ Uint32 naPlose(SDL_Surface* s, Uint32 rgb) {
     Uint8 r, g, b;
     SDL_GetRGB(SDL_MapRGB(s->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF), s->format, &r, &g, &b);
     return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
-}
-
-Plocha prazdnaObrazovka() {
-    Plocha o = novaObrazovka();
-    if (o) SDL_FillRect(o.get(), nullptr, SDL_MapRGB(o->format, 13, 77, 141));
-    return o;
 }
 
 bool stejnyObsah(SDL_Surface* a, SDL_Surface* b) {
