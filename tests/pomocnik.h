@@ -197,13 +197,6 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
     return v;
 }
 
-// Helpers of the suites not yet rewritten.
-std::string zpravaBezSouboru(const std::vector<std::string>& soubory, const std::function<void()>& f);
-bool stejnyObsah(SDL_Surface* a, SDL_Surface* b);
-testing::AssertionResult stejneObrazovky(SDL_Surface* skutecna, SDL_Surface* ocekavana);
-Uint32 barva(SDL_Surface* s, int x, int y);
-Uint32 naPlose(SDL_Surface* s, Uint32 rgb);
-
 // Reaches the level's private state.
 struct LevelTest {
     static bool getPevna(const Level& l, int x, int y) { return l.getPevna(x, y); }
@@ -227,8 +220,6 @@ struct LevelTest {
     static int sLvl(const Level& l) { return l.sLvl; }
     static int vLvl(const Level& l) { return l.vLvl; }
     static int nPozadi(const Level& l) { return l.nPozadi; }
-    static int sP(const Level& l) { return l.sP; }  // for the suites not yet rewritten
-    static int vP(const Level& l) { return l.vP; }
     static SDL_Surface* pevna(const Level& l) { return l.pevna.get(); }
     static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
     // Empties the level: no solid tile, item or enemy inside, background as
