@@ -46,6 +46,8 @@ case "${1:-run}" in
         export LSAN_OPTIONS="suppressions=$koren/scripts/lsan.supp:print_suppressions=0"
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         (cd "$koren/build-asan" && ctest -j"$(nproc)" --output-on-failure)
+        # The tests stay within a third of the code they test.
+        "$koren/scripts/pomer.sh"
         ;;
     *)
         echo "usage: $0 run|test" >&2
