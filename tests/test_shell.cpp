@@ -81,12 +81,12 @@ TEST_F(Shell, AFramePlaysTheWorldOrFreezesItUnderThePauseOrTheEndPicture) {
     }
 }
 
-// Runs the real program in the scratch folder: its exit status and what it
-// wrote on standard error.
+// Runs the real program in the scratch folder, for 20 seconds at most: its exit
+// status and what it wrote on standard error.
 std::pair<int, std::string> spust(const KopieDat& kopie, const std::string& ovladac = "dummy") {
     const std::string chyby = (kopie.cesta() / "chyby.txt").string();
     const std::string prikaz = "cd '" + kopie.cesta().string() + "' && SDL_VIDEODRIVER=" + ovladac +
-                               " '" GRONDELVIK_BIN "' </dev/null >/dev/null 2>'" + chyby + "'";
+                               " timeout 20 '" GRONDELVIK_BIN "' </dev/null >/dev/null 2>'" + chyby + "'";
     const int r = std::system(prikaz.c_str());
     std::stringstream s;
     s << std::ifstream(chyby).rdbuf();
