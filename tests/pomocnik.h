@@ -38,11 +38,12 @@ private:
 };
 
 // A scratch data folder, its files hard links to the real ones, removed with the
-// scope: a file can be taken away or rewritten without touching the real one.
+// scope: a file can be taken away or rewritten without touching the real one. It
+// lies in the build folder, which shares the data's file system more surely than /tmp.
 class KopieDat {
 public:
     KopieDat() {
-        std::string vzor = (fs::temp_directory_path() / "grondelvik-XXXXXX").string();
+        std::string vzor = (fs::absolute(GRONDELVIK_BIN).parent_path() / "grondelvik-XXXXXX").string();
         koren = mkdtemp(vzor.data());
         fs::copy(GRONDELVIK_DATA, koren, fs::copy_options::recursive | fs::copy_options::create_hard_links);
     }
