@@ -1,92 +1,31 @@
-// The level's grids, the map reader and the per-level setup.
-#include <gtest/gtest.h>
+// The level: its grids, the map reader, each level's row of the table, the
+// frame's drawing and the change to the next level.
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <map>
+#include <set>
+#include <tuple>
 
-#include "Hrac.h"
-#include "Level.h"
 #include "pomocnik.h"
 
 namespace {
 
-class LevelGrid : public ::testing::Test {
+class Svet : public PrazdnyLevel {
 protected:
-    VDatech data;
-    Hrac hrac;
-    Level level{&hrac, 1};
-    void SetUp() override { LevelTest::vyprazdni(level); }
-};
-
-TEST_F(LevelGrid, SolidBitsArePackedColumnByColumn) {
-    ASSERT_EQ(LevelTest::vLvl(level), 30);
-    EXPECT_TRUE(LevelTest::setPevna(level, 1, 0));  // bit 30: byte 3, bit 6
-    EXPECT_EQ(LevelTest::polePevna(level)[3], 1 << 6);
-    EXPECT_TRUE(LevelTest::setPevna(level, 0, 8));  // bit 8: byte 1, bit 0
-    EXPECT_EQ(LevelTest::polePevna(level)[1], 1);
-    EXPECT_TRUE(LevelTest::getPevna(level, 1, 0));
-    EXPECT_TRUE(LevelTest::getPevna(level, 0, 8));
-    EXPECT_FALSE(LevelTest::getPevna(level, 0, 7));
-    EXPECT_FALSE(LevelTest::getPevna(level, 2, 0));
-    EXPECT_EQ(LevelTest::polePevna(level).size(), 200u * 30u / 8u + 1u);
-}
-
-TEST_F(LevelGrid, SetPevnaRefusesSolidAndOutsideTiles) {
-    EXPECT_TRUE(LevelTest::setPevna(level, 5, 5));
-    EXPECT_FALSE(LevelTest::setPevna(level, 5, 5));
-    const auto pred = LevelTest::polePevna(level);
-    EXPECT_FALSE(LevelTest::setPevna(level, -1, 0));
-    EXPECT_FALSE(LevelTest::setPevna(level, 0, -1));
-    EXPECT_FALSE(LevelTest::setPevna(level, 200, 0));
-    EXPECT_FALSE(LevelTest::setPevna(level, 0, 30));
-    EXPECT_EQ(LevelTest::polePevna(level), pred);
-}
-
-TEST_F(LevelGrid, EverythingOutsideTheLevelIsSolid) {
-    EXPECT_TRUE(LevelTest::getPevna(level, -1, 5));
-    EXPECT_TRUE(LevelTest::getPevna(level, 5, -1));
-    EXPECT_TRUE(LevelTest::getPevna(level, 200, 0));
-    EXPECT_TRUE(LevelTest::getPevna(level, 0, 30));
-    EXPECT_FALSE(LevelTest::getPevna(level, 199, 29));
-    EXPECT_FALSE(LevelTest::getPevna(level, 0, 0));
-}
-
-TEST_F(LevelGrid, BackgroundIndexRunsIntoTheNextRow) {
-    // Level 1's background is 20 x 3 cells.
-    ASSERT_TRUE(LevelTest::setPozadi(level, 0, 1, 1));
-    ASSERT_TRUE(LevelTest::setPozadi(level, 1, 1, 0));
-    EXPECT_EQ(LevelTest::getPozadi(level, 20, 0), 1);
-    EXPECT_EQ(LevelTest::getPozadi(level, 21, 0), 0);
-    ASSERT_TRUE(LevelTest::setPozadi(level, 21, 0, 2));  // that is cell (1, 1)
-    EXPECT_EQ(LevelTest::getPozadi(level, 1, 1), 2);
-    ASSERT_TRUE(LevelTest::setPozadi(level, 19, 2, 2));
-    EXPECT_EQ(LevelTest::getPozadi(level, 19, 2), 2);
-    EXPECT_EQ(LevelTest::getPozadi(level, 20, 2), 0);
-    EXPECT_EQ(LevelTest::getPozadi(level, -1, 0), 0);
-    EXPECT_EQ(LevelTest::getPozadi(level, 0, 3), 0);
-    EXPECT_FALSE(LevelTest::setPozadi(level, 20, 2, 1));
-    EXPECT_FALSE(LevelTest::setPozadi(level, -1, 1, 1));
-    EXPECT_EQ(LevelTest::getPozadi(level, 0, 2), LevelTest::polePozadi(level)[40]);
-}
-
-// Writes a map to a scratch file and reads it into the emptied level.
-class MapReader : public LevelGrid {
-protected:
-    // Outside the shared data folder, one file per process: tests run in parallel.
-    std::string soubor =
-        (fs::temp_directory_path() / ("grondelvik-mapa-" + std::to_string(getpid()) + ".txt")).string();
-    void TearDown() override { std::remove(soubor.c_str()); }
+    // Reads a map from a scratch file of this process, every cell at pozadi before.
     void nacti(const std::string& obsah, unsigned char pozadi = 2) {
+        const std::string soubor =
+            (fs::temp_directory_path() / ("grondelvik-" + std::to_string(getpid()))).string();
         std::ofstream(soubor, std::ios::binary) << obsah;
+        LevelTest::vyprazdni(level);
         std::fill(LevelTest::polePozadi(level).begin(), LevelTest::polePozadi(level).end(), pozadi);
         ASSERT_TRUE(LevelTest::nactiMapu(level, soubor.c_str()));
+        fs::remove(soubor);
     }
-    static std::string radek(const std::string& zacatek, char vypln = '.') {
-        return zacatek + std::string(200 - zacatek.size(), vypln) + "\n";
-    }
-    std::vector<std::pair<int, int>> pevne() {
-        std::vector<std::pair<int, int>> v;
+    std::vector<Bunka> pevne() const {
+        std::vector<Bunka> v;
         for (int x = 0; x < 200; ++x)
             for (int y = 0; y < 30; ++y)
                 if (LevelTest::getPevna(level, x, y)) v.emplace_back(x, y);
@@ -94,334 +33,218 @@ protected:
     }
 };
 
-TEST_F(MapReader, MissingFileChangesNothing) {
-    EXPECT_FALSE(LevelTest::nactiMapu(level, "mapy/neni.txt"));
-    EXPECT_TRUE(pevne().empty());
+TEST_F(Svet, TilesArePackedColumnByColumnCellsRowByRowAndOutsideIsSolid) {
+    EXPECT_TRUE(LevelTest::setPevna(level, 1, 0));  // bit 30: byte 3, bit 6
+    EXPECT_TRUE(LevelTest::setPevna(level, 0, 8));  // bit 8: byte 1, bit 0
+    EXPECT_FALSE(LevelTest::setPevna(level, 0, 8));
+    for (auto [x, y] : {Bunka{-1, 5}, {5, -1}, {200, 0}, {0, 30}})
+        EXPECT_EQ(r(LevelTest::setPevna(level, x, y), LevelTest::getPevna(level, x, y)), r(0, 1))
+            << x << "," << y;
+    std::vector<unsigned char> cekam(751, 0);
+    cekam[3] = 1 << 6, cekam[1] = 1;
+    EXPECT_EQ(LevelTest::polePevna(level), cekam);
+    EXPECT_EQ(pevne(), (std::vector<Bunka>{{0, 8}, {1, 0}}));
+    // The background is 20 x 3 cells; a column past its edge is in the next row.
+    auto& pole = LevelTest::polePozadi(level);
+    std::fill(pole.begin(), pole.end(), 2);
+    EXPECT_EQ(r(LevelTest::setPozadi(level, 0, 1, 1), LevelTest::setPozadi(level, 21, 0, 0),
+                LevelTest::setPozadi(level, 19, 2, 1), LevelTest::setPozadi(level, 20, 2, 0),
+                LevelTest::setPozadi(level, -1, 1, 0), LevelTest::setPozadi(level, 0, -1, 0)),
+              r(1, 1, 1, 0, 0, 0));
+    std::vector<unsigned char> bunky(60, 2);
+    bunky[20] = 1, bunky[21] = 0, bunky[59] = 1;
+    EXPECT_EQ(pole, bunky);
+    EXPECT_EQ(r(LevelTest::getPozadi(level, 20, 0), LevelTest::getPozadi(level, 20, 2),
+                LevelTest::getPozadi(level, -1, 0), LevelTest::getPozadi(level, 0, 3)),
+              r(1, 0, 0, 0));
 }
 
-TEST_F(MapReader, ColumnsWrapAfterTheLevelWidth) {
-    // 199 characters, then a line: its first character lands in column 199
-    // of the next row and its second wraps to column 0.
-    nacti(std::string(199, '.') + "\nXX\n-\n");
-    EXPECT_EQ(pevne(), (std::vector<std::pair<int, int>>{{0, 1}, {199, 1}}));
-}
-
-TEST_F(MapReader, LongLineWrapsWithinTheSameRow) {
-    nacti(std::string(200, '.') + ".X\n-\n");
-    EXPECT_EQ(pevne(), (std::vector<std::pair<int, int>>{{1, 0}}));
-}
-
-TEST_F(MapReader, ShortLineContinuesWhereItStopped) {
-    nacti("X\nX\n-\n");
-    EXPECT_EQ(pevne(), (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}}));
-}
-
-TEST_F(MapReader, MissingDashStillLoadsSectionOne) {
-    nacti(radek("X1") + radek("..X"), 2);
-    EXPECT_EQ(pevne(), (std::vector<std::pair<int, int>>{{0, 0}, {2, 1}}));
-    EXPECT_EQ(LevelTest::list(level).getPredmet(1, 0), LevelTest::sip(level));
-    for (unsigned char c : LevelTest::polePozadi(level)) EXPECT_EQ(c, 2);
-}
-
-TEST_F(MapReader, CrLfReadsLikeLf) {
-    const std::string lf = radek("X.2") + radek(".XV") + "-\n" + "01201201201201201201\n" + "2\n";
-    nacti(lf);
-    const auto pevneLf = pevne();
-    const auto pozadiLf = LevelTest::polePozadi(level);
-    const auto poleLf = LevelTest::list(level).pole;
-    const size_t nepratelLf = LevelTest::set(level).nepratele.size();
-
-    LevelTest::vyprazdni(level);
-    std::string crlf;
-    for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    nacti(crlf);
-    EXPECT_EQ(pevne(), pevneLf);
-    EXPECT_EQ(LevelTest::polePozadi(level), pozadiLf);
-    EXPECT_EQ(LevelTest::list(level).pole, poleLf);
-    EXPECT_EQ(LevelTest::set(level).nepratele.size(), nepratelLf);
-    EXPECT_EQ(LevelTest::getPozadi(level, 1, 0), 1);
-    EXPECT_EQ(LevelTest::getPozadi(level, 0, 1), 2);
-}
-
-TEST_F(MapReader, EnemiesStandOnTheBottomOfTheirTile) {
-    nacti(radek("V") + radek("") + radek("") + radek("") + radek("") + radek("..Z") + "-\n");
-    const auto& n = LevelTest::set(level).nepratele;
-    ASSERT_EQ(n.size(), 2u);
-    // Newest first: the thief read last heads the list.
-    EXPECT_EQ(n.front()->typ->typ, 2);
-    EXPECT_EQ(n.front()->pozice.x, 60);
-    EXPECT_EQ(n.front()->pozice.y, 5 * 30 + 30 - 91);
-    EXPECT_EQ(n.back()->typ->typ, 1);
-    EXPECT_EQ(n.back()->pozice.x, 0);
-    EXPECT_EQ(n.back()->pozice.y, 30 - 93);
-    EXPECT_EQ(n.back()->mod, 2);
-}
-
-TEST_F(MapReader, ItemsOutsideTheLevelAreIgnored) {
-    std::string mapa;
-    for (int y = 0; y < 30; ++y) mapa += radek("");
-    mapa += radek("1");  // row 30 lies below the level
-    nacti(mapa + "-\n");
-    EXPECT_TRUE(LevelTest::list(level).seznam.empty());
-    for (unsigned char c : LevelTest::list(level).pole) EXPECT_EQ(c, 0);
-}
-
-TEST_F(MapReader, ItemCodesFollowFirstPlacement) {
-    nacti(radek("2..1..2..4") + "-\n");
-    auto& list = LevelTest::list(level);
-    EXPECT_EQ(list.getNumber(LevelTest::zivoty(level)), 1);
-    EXPECT_EQ(list.getNumber(LevelTest::sip(level)), 2);
-    EXPECT_EQ(list.getNumber(LevelTest::novyLvl(level)), 3);
-    EXPECT_EQ(list.seznam.size(), 3u);
-    EXPECT_EQ(list.getPredmet(6, 0), LevelTest::zivoty(level));
-    EXPECT_EQ(list.getPredmet(9, 0), LevelTest::novyLvl(level));
-}
-
-TEST_F(MapReader, SectionTwoCutShortKeepsTheRest) {
-    nacti(radek("X") + "-\n" + "0101\n1", 2);
-    EXPECT_EQ(LevelTest::getPozadi(level, 0, 0), 0);
-    EXPECT_EQ(LevelTest::getPozadi(level, 1, 0), 1);
-    EXPECT_EQ(LevelTest::getPozadi(level, 3, 0), 1);
-    EXPECT_EQ(LevelTest::getPozadi(level, 4, 0), 2);
-    EXPECT_EQ(LevelTest::getPozadi(level, 0, 1), 1);
-    EXPECT_EQ(LevelTest::getPozadi(level, 1, 1), 2);
-    EXPECT_EQ(LevelTest::getPozadi(level, 0, 2), 2);
-}
-
-TEST_F(MapReader, BadBackgroundCharactersKeepTheInitialValue) {
+TEST_F(Svet, MapColumnsWrapAtTheLevelWidthLineEndsOnlyMoveDownAndBadDigitsKeepTheBackground) {
+    // A map, its solid tiles, background cells (0..6, 0) and (0..1, 1), all 2 before.
     // Level 1 has three pictures: 3, 9 and a letter would point past them.
-    nacti(radek("") + "-\n" + "03a910\n", 2);
-    const unsigned char cekam[] = {0, 2, 2, 2, 1, 0, 2};
-    for (int x = 0; x < 7; ++x) EXPECT_EQ(LevelTest::getPozadi(level, x, 0), cekam[x]) << x;
-    for (unsigned char c : LevelTest::polePozadi(level)) EXPECT_LT(c, LevelTest::nPozadi(level));
-}
-
-TEST(LevelSetup, UnknownLevelNumberBuildsNothing) {
-    VDatech data;
-    Hrac hrac;
-    Level level(&hrac, 1);
-    hrac.pozice.x = 1234;
-    for (int t : {0, 4, -1}) {
-        try {
-            LevelTest::nactiLvl(level, t);
-            FAIL() << "level " << t << " was built";
-        } catch (const char* zprava) {
-            EXPECT_STREQ(zprava, "Chybne cislo levelu.");
-        }
+    const std::tuple<std::string, const char*, Radek> mapy[] = {
+        {std::string(199, '.') + "\nXX\n-\n", "0,1 199,1", r(2, 2, 2, 2, 2, 2, 2, 2, 2)},
+        {std::string(200, '.') + ".X\n-\n", "1,0", r(2, 2, 2, 2, 2, 2, 2, 2, 2)},
+        {"X\nX\n-\n", "0,0 1,1", r(2, 2, 2, 2, 2, 2, 2, 2, 2)},
+        {"X\r\n.X\r\n-\r\n01\r\n2", "0,0 2,1", r(0, 1, 2, 2, 2, 2, 2, 2, 2)},
+        {"\rX\n-\n", "1,0", r(2, 2, 2, 2, 2, 2, 2, 2, 2)},
+        {"1234VZ.a X\n\nX-X\n", "9,0 10,2", r(2, 2, 2, 2, 2, 2, 2, 2, 2)},
+        {"-\n03a910\n1", "", r(0, 2, 2, 2, 1, 0, 2, 1, 2)},
+        {"X-\n\n1", "0,0", r(2, 2, 2, 2, 2, 2, 2, 1, 2)}};
+    for (const auto& [mapa, tvrde, pozadi] : mapy) {
+        nacti(mapa);
+        Radek v;
+        for (auto [x, y] : {Bunka{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {0, 1}, {1, 1}})
+            v.push_back(LevelTest::getPozadi(level, x, y));
+        EXPECT_EQ(pevne(), bunky(tvrde)) << mapa;
+        EXPECT_EQ(v, pozadi) << mapa;
     }
-    EXPECT_EQ(LevelTest::typ(level), 1);
-    EXPECT_EQ(hrac.pozice.x, 1234);
 }
 
-TEST(LevelSetup, MissingMapGivesAnEmptyClosedLevel) {
+TEST_F(Svet, MapItemsGetCodesInOrderOfFirstPlacementAndEnemiesStandOnTheirTile) {
+    // Without "-"; row 30 lies below the level and is ignored.
+    nacti("V.2..1..2..4.3" + std::string(186, '.') + "\n\n\n\n\n..Z" + std::string(25, '\n') + "1\n");
+    const ListPredmetu& list = LevelTest::list(level);
+    EXPECT_EQ(
+        r(list.pole[2 * 30], list.pole[5 * 30], list.pole[8 * 30], list.pole[11 * 30], list.pole[13 * 30]),
+        r(1, 2, 1, 3, 4));
+    EXPECT_EQ(list.findPredmet(1), LevelTest::zivoty(level));
+    EXPECT_EQ(list.findPredmet(2), LevelTest::sip(level));
+    EXPECT_EQ(list.findPredmet(3), LevelTest::novyLvl(level));
+    EXPECT_EQ(list.findPredmet(4), LevelTest::toulec(level));
+    EXPECT_EQ(list.seznam.size(), 4u);
+    const auto& n = LevelTest::set(level).nepratele;  // newest first
+    ASSERT_EQ(n.size(), 2u);
+    EXPECT_EQ(r(n.front()->typ->typ, n.front()->pozice.x, n.front()->pozice.y, n.front()->mod,
+                n.back()->typ->typ, n.back()->pozice.x, n.back()->pozice.y),
+              r(2, 60, 5 * 30 + 30 - 91, 2, 1, 0, 30 - 93));
+    EXPECT_EQ(std::count(LevelTest::polePozadi(level).begin(), LevelTest::polePozadi(level).end(), 2), 60);
+}
+
+// What a frame of level 1 must show besides the background cells of vzor.
+struct Scena {
+    std::set<Bunka> pevne;
+    std::map<Bunka, int> predmety;  // 0 an arrow, 1 health, 2 a quiver, 3 the exit
+    std::string nepratele;          // pictures at world points, under nepratele/
+};
+
+const char* const kDruhy[] = {"sip", "zivot", "toulec", "novyLvl"};
+
+int vzor(int i, int j) {
+    return (i + 2 * j) % 3;
+}
+
+// The frame seen from (x, y), drawn by SDL: background, solid tiles (outside the
+// level too), items on free tiles, enemies, the hunter seen falling, his HUD.
+Plocha snimekSceny(const Scena& s, int x, int y) {
+    Plocha o = prazdnaObrazovka();
+    auto blit = [&](const std::string& soubor, bool klic, int wx, int wy) {
+        Obrazek p = obrazek(soubor, klic);
+        SDL_Rect r{static_cast<Sint16>(wx - x + 400), static_cast<Sint16>(wy - y + 300), 0, 0};
+        SDL_BlitSurface(p.get(), nullptr, o.get(), &r);
+    };
+    for (int i = -3; i < 23; ++i)
+        for (int j = -3; j < 6; ++j) {
+            const bool uvnitr = i >= 0 && i < 20 && j >= 0 && j < 3;
+            blit("mise/zed0" + std::to_string((uvnitr ? vzor(i, j) : 0) + 1) + ".bmp", false, 300 * i,
+                 300 * j);
+        }
+    for (int i = (x - 400) / 30 - 2; i < (x + 400) / 30 + 2; ++i)
+        for (int j = (y - 300) / 30 - 2; j < (y + 300) / 30 + 2; ++j) {
+            if (i < 0 || i >= 200 || j < 0 || j >= 30 || s.pevne.count({i, j}))
+                blit("mise/cihly01b.bmp", false, 30 * i, 30 * j);
+            else if (s.predmety.count({i, j}))
+                blit(std::string("ostatni/") + kDruhy[s.predmety.at({i, j})] + ".bmp", true, 30 * i, 30 * j);
+        }
+    for (const Kresba& k : kresby("nepratele/", s.nepratele)) blit(k.soubor, true, k.x, k.y);
+    nakresli(o.get(), kresby("lovec/", "n7 400 366, m0 400 300"));
+    nakresli(o.get(), kresby("ostatni/", kHudNovehoLovce));
+    return o;
+}
+
+// The hunter in the middle of level 1, and near its top-left corner where the
+// view reaches outside the level.
+class SvetKresleni : public Svet, public ::testing::WithParamInterface<Bunka> {};
+
+TEST_P(SvetKresleni, ShowsEveryCellItemAndEnemyAtItsScreenPoint) {
+    const auto [x, y] = GetParam();
+    // (38, 13) hides its item; a warrior faces left mid-strike, a thief right at
+    // rest; another thief and warrior stand partly out of the view.
+    Scena s;
+    s.pevne = {{38, 13}, {45, 20}, {6, 4}};
+    s.predmety = {{{38, 13}, 1}, {{36, 14}, 0}, {{44, 21}, 2}, {{1, 1}, 3}, {{7, 5}, 0}};
+    s.nepratele =
+        "valecnik/teloValecnik01 1545 730, valecnik/nohyValecnik01 1545 783, zlodej/zlodej3 -330 200, "
+        "zlodej/zlodejNohy2 -330 280, zlodej/zlodej1 1400 500, zlodej/zlodejNohy1 1400 580, "
+        "valecnik/teloValecnik04l 1000 330, valecnik/nohyValecnik03l 1000 383";
+    Predmet* const druhy[] = {LevelTest::sip(level), LevelTest::zivoty(level), LevelTest::toulec(level),
+                              LevelTest::novyLvl(level)};
+    for (int i = 0; i < 20; ++i)
+        for (int j = 0; j < 3; ++j) LevelTest::setPozadi(level, i, j, static_cast<unsigned char>(vzor(i, j)));
+    for (const Bunka& b : s.pevne) LevelTest::setPevna(level, b.first, b.second);
+    for (const auto& [b, druh] : s.predmety)
+        LevelTest::list(level).addPredmet(b.first, b.second, druhy[druh]);
+    SetNepratel& set = LevelTest::set(level);
+    for (const auto& n : {std::array{1, 1000, 330, 1, 3, 2},
+                          {2, 1400, 500, 0, 0, 0},
+                          {2, -330, 200, 0, 2, 1},
+                          {1, 1545, 730, 0, 0, 0}}) {
+        set.addNepritele(n[0], SDL_Rect{static_cast<Sint16>(n[1]), static_cast<Sint16>(n[2]), 0, 0});
+        set.nepratele.front()->vlevo = n[3], set.nepratele.front()->aTelo = n[4],
+        set.nepratele.front()->aNohy = n[5];
+    }
+    postav(x, y);
+    Plocha obr = prazdnaObrazovka();
+    level.vykresliSe(obr.get());
+    EXPECT_TRUE(stejne(obr.get(), snimekSceny(s, x, y).get()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Level1, SvetKresleni, ::testing::Values(Bunka{1165, 460}, Bunka{85, 95}));
+
+// Each level's row of the table, read from scratch maps that mark which file
+// was read: level t has one solid tile at (t, 0) and no background section.
+class KazdyLevel : public ::testing::TestWithParam<int> {};
+
+TEST_P(KazdyLevel, HasItsStartSizeTilesetMapAndInitialBackground) {
+    const int t = GetParam();
+    struct Popis {
+        int x, y, dalsi, sloupcu, radku, nPozadi, pocatek;
+        const char *pevna, *pozadi, *mapa;
+    };
+    const Popis popisy[] = {{400, 750, 2, 200, 30, 3, 2, "mise/cihly01b.bmp", "mise/zed0", "mapy/hrad.txt"},
+                            {400, 400, 3, 200, 30, 5, 1, "mise/zem.bmp", "mise/venku0", "mapy/venku.txt"},
+                            {400, 1680, 1, 600, 90, 5, 1, "mise/led.bmp", "mise/pol0", "mapy/pol.txt"}};
+    const Popis& p = popisy[t - 1];
     KopieDat kopie;
-    kopie.smaz("mapy/hrad.txt");
+    for (int i = 1; i <= 3; ++i) kopie.zapis(popisy[i - 1].mapa, std::string(i, '.') + "X\n-\n");
     VDatech v(kopie.cesta());
     Hrac hrac;
     Level level(&hrac, 1);
-    for (unsigned char c : LevelTest::polePevna(level)) EXPECT_EQ(c, 0);
-    for (unsigned char c : LevelTest::polePozadi(level)) EXPECT_EQ(c, 2);
-    EXPECT_TRUE(LevelTest::list(level).seznam.empty());
-    EXPECT_TRUE(LevelTest::set(level).nepratele.empty());
-    EXPECT_TRUE(LevelTest::getPevna(level, 0, 30));  // still closed all round
-}
-
-TEST(LevelSetup, EachLevelHasItsTable) {
-    VDatech data;
-    Hrac hrac;
-    Level level(&hrac, 1);
-    struct Ocekavani {
-        int typ, x, y, dalsi, sLvl, vLvl, nPozadi;
-    };
-    for (const Ocekavani& o : {Ocekavani{1, 400, 750, 2, 200, 30, 3}, Ocekavani{2, 400, 400, 3, 200, 30, 5},
-                               Ocekavani{3, 400, 1680, 1, 600, 90, 5}}) {
-        SCOPED_TRACE(o.typ);
-        LevelTest::nactiLvl(level, o.typ);
-        EXPECT_EQ(LevelTest::typ(level), o.typ);
-        EXPECT_EQ(hrac.pozice.x, o.x);
-        EXPECT_EQ(hrac.pozice.y, o.y);
-        EXPECT_EQ(LevelTest::nextLvl(level), o.dalsi);
-        EXPECT_EQ(LevelTest::sLvl(level), o.sLvl);
-        EXPECT_EQ(LevelTest::vLvl(level), o.vLvl);
-        EXPECT_EQ(LevelTest::nPozadi(level), o.nPozadi);
-        EXPECT_EQ(LevelTest::polePozadi(level).size(), size_t(o.sLvl / 10 * (o.vLvl / 10)));
-        EXPECT_EQ(LevelTest::polePevna(level).size(), size_t(o.sLvl * o.vLvl / 8 + 1));
-    }
-}
-
-// The shipped maps: well-formed, and each start stands on a floor.
-TEST(ShippedMaps, WellFormedWithOneExitAndValidBackground) {
-    VDatech data;
-    struct Mapa {
-        const char* soubor;
-        int sLvl, vLvl, nPozadi;
-    };
-    for (const Mapa& m : {Mapa{"mapy/hrad.txt", 200, 30, 3}, Mapa{"mapy/venku.txt", 200, 30, 5},
-                          Mapa{"mapy/pol.txt", 600, 90, 5}}) {
-        SCOPED_TRACE(m.soubor);
-        std::ifstream f(m.soubor, std::ios::binary);
-        ASSERT_TRUE(f.is_open());
-        std::string r;
-        int vychody = 0;
-        for (int y = 0; y < m.vLvl; ++y) {
-            ASSERT_TRUE(std::getline(f, r));
-            ASSERT_EQ(r.size(), size_t(m.sLvl)) << "row " << y;
-            vychody += static_cast<int>(std::count(r.begin(), r.end(), '4'));
-        }
-        EXPECT_EQ(vychody, 1);
-        ASSERT_TRUE(std::getline(f, r));
-        EXPECT_EQ(r, "-");
-        for (int y = 0; y < m.vLvl / 10; ++y) {
-            ASSERT_TRUE(std::getline(f, r));
-            ASSERT_EQ(r.size(), size_t(m.sLvl / 10));
-            for (char c : r) {
-                EXPECT_GE(c, '0');
-                EXPECT_LT(c, '0' + m.nPozadi);
-            }
-        }
-    }
-}
-
-TEST(ShippedMaps, TheHunterStartsOnAFloor) {
-    VDatech data;
-    Hrac hrac;
-    Level level(&hrac, 1);
-    for (int t : {1, 2, 3}) {
-        SCOPED_TRACE(t);
+    for (bool mapa : {true, false}) {  // without its map a level is empty and closed
+        if (!mapa) kopie.smaz(p.mapa);
         LevelTest::nactiLvl(level, t);
-        const int x = hrac.pozice.x, y = hrac.pozice.y;
-        // The 70 x 101 box overlaps no solid tile...
-        for (int i = x / 30; i <= (x + 69) / 30; ++i)
-            for (int j = y / 30; j <= (y + 100) / 30; ++j)
-                EXPECT_FALSE(LevelTest::getPevna(level, i, j)) << i << "," << j;
-        // ...and a floor lies less than one tile below his feet.
-        const int pod = (y + 101 + 29) / 30;
-        EXPECT_LT(pod * 30 - (y + 101), 30);
-        EXPECT_TRUE(LevelTest::getPevna(level, (x + 17) / 30, pod));
-        EXPECT_TRUE(LevelTest::getPevna(level, (x + 70) / 30 - 1, pod));
-        // The first frames settle him on it without walking.
-        hrac.stop = true;
-        for (int f = 0; f < 3; ++f) level.kontrola();
-        EXPECT_FALSE(hrac.vzduch);
-        EXPECT_EQ(hrac.pozice.y, pod * 30 - 101 + 3);
+        const ListPredmetu& list = LevelTest::list(level);
+        EXPECT_EQ(r(LevelTest::typ(level), hrac.pozice.x, hrac.pozice.y, LevelTest::nextLvl(level),
+                    LevelTest::sLvl(level), LevelTest::vLvl(level), LevelTest::nPozadi(level), list.maxX,
+                    list.maxY),
+                  r(t, p.x, p.y, p.dalsi, p.sloupcu, p.radku, p.nPozadi, p.sloupcu, p.radku));
+        std::vector<unsigned char> pevna(p.sloupcu * p.radku / 8 + 1, 0);
+        if (mapa) pevna[p.radku * t / 8] = 1 << (p.radku * t % 8);  // tile (t, 0)
+        EXPECT_EQ(LevelTest::polePevna(level), pevna);
+        EXPECT_EQ(LevelTest::polePozadi(level),
+                  std::vector<unsigned char>(p.sloupcu * p.radku / 100, p.pocatek));
     }
+    // The tile and the background pictures of the set, in order.
+    EXPECT_TRUE(stejne(LevelTest::pevna(level), obrazek(p.pevna, false).get()));
+    for (int i = 0; i < p.nPozadi; ++i)
+        EXPECT_TRUE(
+            stejne(LevelTest::pozadi(level, i), obrazek(p.pozadi + std::to_string(i + 1) + ".bmp").get()))
+            << i;
 }
 
-TEST(FrameRanges, LargeAndSmallMetrics) {
-    // Level 1's start, large scale.
-    EXPECT_EQ(rozsahBunek(400, 800, 300).od, -1);
-    EXPECT_EQ(rozsahBunek(400, 800, 300).po, 4);
-    EXPECT_EQ(rozsahBunek(750, 600, 300).od, 0);
-    EXPECT_EQ(rozsahBunek(750, 600, 300).po, 5);
-    EXPECT_EQ(rozsahBunek(400, 800, 30).od, -1);
-    EXPECT_EQ(rozsahBunek(400, 800, 30).po, 28);
-    EXPECT_EQ(rozsahBunek(750, 600, 30).od, 14);
-    EXPECT_EQ(rozsahBunek(750, 600, 30).po, 37);
-    // Counts of cells at both scales.
-    for (int x : {0, 137, 400, 5000}) {
-        auto pocet = [&](int rozmer, int bunka) {
-            auto r = rozsahBunek(x, rozmer, bunka);
-            return r.po - r.od;
-        };
-        EXPECT_EQ(pocet(800, 300), 5);
-        EXPECT_EQ(pocet(600, 300), 5);
-        EXPECT_EQ(pocet(800, 30), 29);
-        EXPECT_EQ(pocet(600, 30), 23);
-        EXPECT_EQ(pocet(800, 200), 7);
-        EXPECT_EQ(pocet(600, 200), 6);
-        EXPECT_EQ(pocet(800, 20), 43);
-        EXPECT_EQ(pocet(600, 20), 33);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Levels, KazdyLevel, ::testing::Values(1, 2, 3));
 
-TEST(FrameRanges, DivisionTruncatesTowardZeroNearTheLeftEdge) {
-    EXPECT_EQ(rozsahBunek(390, 800, 300).od, -1);  // -10 / 300 is 0
-    EXPECT_EQ(rozsahBunek(390, 800, 200).od, -1);
-    EXPECT_EQ(rozsahBunek(370, 800, 20).od, -2);  // -30 / 20 is -1, not -2
-    EXPECT_EQ(rozsahBunek(370, 800, 30).od, -2);
-    EXPECT_EQ(rozsahBunek(100, 800, 300).od, -2);  // -300 / 300
-    EXPECT_EQ(rozsahBunek(280, 600, 20).od, -2);
-}
-
-TEST(FrameDrawing, TilesAndItemsAppearAtTheirScreenPoints) {
-    VDatech data;
-    Hrac hrac;
-    Level level(&hrac, 1);
-    LevelTest::vyprazdni(level);
+TEST_F(Svet, AnUnknownLevelNumberBuildsNothingAndTheExitLeadsToTheNext) {
+    hrac.pozice.x = 1234;
+    for (int t : {0, 4, -1})
+        EXPECT_EQ(zprava([&] { LevelTest::nactiLvl(level, t); }), "Chybne cislo levelu.") << t;
+    EXPECT_EQ(r(LevelTest::typ(level), hrac.pozice.x), r(1, 1234));
     Plocha obr = novaObrazovka();
-    // A solid tile at (2, 20) and an arrow item at (4, 20), both left of the
-    // hunter at (400, 750) and clear of the HUD.
-    LevelTest::setPevna(level, 2, 20);
-    LevelTest::list(level).addPredmet(4, 20, LevelTest::sip(level));
-    hrac.stop = true;
-    level.vykresliSe(obr.get());
-
-    Obrazek tile = nactiObrazek("grafika/mise/cihly01b.bmp");
-    Obrazek sip = nactiObrazek("grafika/ostatni/sip.bmp");
-    ASSERT_TRUE(tile && sip);
-    const int tx = 2 * 30 - 400 + 400, ty = 20 * 30 - 750 + 300;
-    for (int dx = 0; dx < 30; dx += 7)
-        for (int dy = 0; dy < 30; dy += 7)
-            EXPECT_EQ(barva(obr.get(), tx + dx, ty + dy), barva(tile.get(), dx, dy));
-    const int ix = 4 * 30, iy = ty;
-    int shod = 0, neprusvitnych = 0;
-    for (int dx = 0; dx < 30; ++dx)
-        for (int dy = 0; dy < 30; ++dy) {
-            const Uint32 c = barva(sip.get(), dx, dy);
-            if (c == 0xFFFFFF) continue;
-            ++neprusvitnych;
-            shod += barva(obr.get(), ix + dx, iy + dy) == c;
-        }
-    EXPECT_GT(neprusvitnych, 0);
-    EXPECT_EQ(shod, neprusvitnych);
-}
-
-TEST(LevelChange, ExitLeadsOnWithHigherDifficultyAndTheHunterKeepsHisThings) {
-    VDatech data;
-    Hrac hrac;
-    Level level(&hrac, 1);
-    Plocha obr = novaObrazovka();
-    struct Krok {
-        int typ, x, y, obtiznost, zivotyValecnika;
-    };
+    for (int i = 0; i < 3; ++i) level.vykresliSe(obr.get());
+    EXPECT_EQ(LevelTest::typ(level), 1) << "no exit, no change";
     // Levels follow 1, 2, 3, 1; the warrior's health shows the difficulty.
-    const Krok kroky[] = {{2, 400, 400, 2, 39}, {3, 400, 1680, 3, 56}, {1, 400, 750, 4, 77}};
-    for (const Krok& k : kroky) {
-        SCOPED_TRACE(k.typ);
-        hrac.score = 700;
-        hrac.pocetSipu = 33;
-        hrac.zivoty = 150;
-        hrac.stop = true;
-        // Exits fill the tiles around him, whichever way this frame sweeps.
+    for (const Radek& k : {r(2, 400, 400, 2, 39), r(3, 400, 1680, 3, 56), r(1, 400, 750, 4, 77)}) {
+        hrac.score = 700, hrac.pocetSipu = 33, hrac.zivoty = 150;
         for (int x = hrac.pozice.x / 30; x <= (hrac.pozice.x + 70) / 30; ++x)
-            for (int y = hrac.pozice.y / 30; y <= (hrac.pozice.y + 101) / 30; ++y)
+            for (int y = hrac.pozice.y / 30; y <= (hrac.pozice.y + 101) / 30 + 4; ++y)
                 LevelTest::list(level).addPredmet(x, y, LevelTest::novyLvl(level));
         level.vykresliSe(obr.get());
-        EXPECT_EQ(LevelTest::typ(level), k.typ);
-        EXPECT_EQ(LevelTest::obtiznost(level), k.obtiznost);
-        EXPECT_EQ(hrac.pozice.x, k.x);
-        EXPECT_EQ(hrac.pozice.y, k.y);
-        EXPECT_FALSE(hrac.novyLvl);
-        EXPECT_EQ(hrac.score, 700);
-        EXPECT_EQ(hrac.pocetSipu, 33);
-        EXPECT_EQ(hrac.zivoty, 150);
-        ASSERT_NE(LevelTest::set(level).getTyp(1), nullptr);
-        EXPECT_EQ(LevelTest::set(level).getTyp(1)->maxZivotu, k.zivotyValecnika);
-        // Fresh enemy types: exactly one of each kind.
-        EXPECT_EQ(LevelTest::set(level).typy.size(), 2u);
+        SetNepratel& set = LevelTest::set(level);
+        EXPECT_EQ(r(LevelTest::typ(level), hrac.pozice.x, hrac.pozice.y, LevelTest::obtiznost(level),
+                    set.getTyp(1)->maxZivotu, set.typy.size(), hrac.score, hrac.pocetSipu, hrac.zivoty,
+                    hrac.novyLvl),
+                  r(k[0], k[1], k[2], k[3], k[4], 2, 700, 33, 150, 0));
     }
-}
-
-TEST(LevelChange, NoExitNoChange) {
-    VDatech data;
-    Hrac hrac;
-    Level level(&hrac, 1);
-    LevelTest::vyprazdni(level);
-    Plocha obr = novaObrazovka();
-    hrac.stop = true;
-    for (int i = 0; i < 3; ++i) level.vykresliSe(obr.get());
-    EXPECT_EQ(LevelTest::typ(level), 1);
-    EXPECT_EQ(LevelTest::obtiznost(level), 1);
 }
 
 }  // namespace

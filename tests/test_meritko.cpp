@@ -13,7 +13,7 @@ namespace {
 // The picture holds exactly what the file holds.
 bool zeSouboru(SDL_Surface* s, const std::string& soubor) {
     Obrazek o = nactiObrazek(soubor.c_str());
-    return s && o && stejnyObsah(s, o.get());
+    return s && o && stejne(s, o.get());
 }
 
 class Meritko : public ::testing::Test {

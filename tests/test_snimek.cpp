@@ -75,7 +75,7 @@ TEST(FrameStill, ScreenFormatPicturesKeepTheirWhiteKey) {
         l2.vykresliSe(obrazovka);
         Plocha kopie = novaObrazovka();
         vykresliObrazek(obrazovka, kopie.get(), 0, 0);
-        EXPECT_TRUE(stejneObrazovky(kopie.get(), cekam.get()));
+        EXPECT_TRUE(stejne(kopie.get(), cekam.get()));
     }
     SDL_Quit();
 }

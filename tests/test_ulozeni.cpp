@@ -137,7 +137,7 @@ TEST_P(RucniSoubor, LoadsWhateverTheLineEnds) {
     EXPECT_EQ(LevelTest::typ(*level), 3);
     EXPECT_EQ(LevelTest::obtiznost(*level), 3);
     EXPECT_FALSE(LevelTest::getPevna(*level, 13, 57));  // level 3's start
-    EXPECT_TRUE(stejnyObsah(LevelTest::pevna(*level), nactiObrazek("grafika/mise/led.bmp").get()));
+    EXPECT_TRUE(stejne(LevelTest::pevna(*level), nactiObrazek("grafika/mise/led.bmp").get()));
     // "10" is false, "01" true, "007" is 7 and the list end -37.
     EXPECT_EQ((std::vector<int>{hrac.nSipu, hrac.pozSipy, hrac.pozice.x, hrac.pozice.y, hrac.m, hrac.vlevo,
                                 hrac.vzduch, hrac.skok, hrac.pad, hrac.beh, hrac.score, hrac.sila,
