@@ -9,9 +9,12 @@ set -euo pipefail
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$koren"
 
+odeber=()
 case "${GRONDELVIK_SDL:-compat}" in
     compat) sdl=libsdl1.2-compat-dev ;;
-    classic) sdl=libsdl1.2-dev ;;
+    # Going back to the classic library needs the compatibility packages
+    # named for removal; apt does not swap in that direction by itself.
+    classic) sdl=libsdl1.2-dev; odeber=(libsdl1.2debian libsdl1.2-compat-dev- libsdl1.2-compat- libsdl1.2-compat-shim-) ;;
     *) echo "GRONDELVIK_SDL must be compat or classic" >&2; exit 2 ;;
 esac
 balicky=(build-essential cmake pkg-config "$sdl" libgtest-dev libgmock-dev libbenchmark-dev
@@ -29,7 +32,7 @@ doinstaluj() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}" "${odeber[@]}"
 }
 
 sestav() {  # build-dir, extra cmake args...

@@ -25,7 +25,8 @@ klon="$(mktemp -d)"
 trap vrat EXIT
 
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq libsdl1.2-dev
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq libsdl1.2-dev libsdl1.2debian \
+    libsdl1.2-compat-dev- libsdl1.2-compat- libsdl1.2-compat-shim-
 git clone -q "$koren" "$klon/grondelvik"
 echo "SDL: $(pkg-config --modversion sdl)"
 GRONDELVIK_SDL=classic "$klon/grondelvik/scripts/grondelvik.sh" test
