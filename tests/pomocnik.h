@@ -26,15 +26,10 @@
 namespace fs = std::filesystem;
 
 // Runs the scope with the working directory in the data folder.
-class VDatech {
-public:
-    explicit VDatech(const fs::path& kam = GRONDELVIK_DATA) : puvodni(fs::current_path()) {
-        fs::current_path(kam);
-    }
+struct VDatech {
+    fs::path puvodni = fs::current_path();
+    explicit VDatech(const fs::path& kam = GRONDELVIK_DATA) { fs::current_path(kam); }
     ~VDatech() { fs::current_path(puvodni); }
-
-private:
-    fs::path puvodni;
 };
 
 // A scratch data folder, its files hard links to the real ones, removed with the
@@ -121,11 +116,6 @@ inline void nakresli(SDL_Surface* kam, const std::vector<Kresba>& kresby) {
         if (o) SDL_BlitSurface(o.get(), nullptr, kam, &r);
     }
 }
-inline Plocha ocekavana(const std::vector<Kresba>& kresby) {  // on an empty screen
-    Plocha o = prazdnaObrazovka();
-    nakresli(o.get(), kresby);
-    return o;
-}
 
 // The HUD of a new hunter (12 arrows, health 200 of 200, score 0), under ostatni/.
 constexpr const char* kHudNovehoLovce =
@@ -208,43 +198,25 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
     return v;
 }
 
-// Reaches the level's private state.
+// Reaches the level's private state: its fields (by reference, the owned
+// objects dereferenced or as plain pointers) and its private functions.
+#define POLE(j) \
+    template <class L> static auto& j(L& l) { return l.j; }
+#define OBJEKT(j) \
+    static auto& j(Level& l) { return *l.j; }
+#define UKAZATEL(j) \
+    template <class L> static auto* j(L& l) { return l.j.get(); }
+#define FUNKCE(j) \
+    template <class L, class... A> static auto j(L& l, A... a) { return l.j(a...); }
 struct LevelTest {
-    static bool getPevna(const Level& l, int x, int y) { return l.getPevna(x, y); }
-    static bool setPevna(Level& l, int x, int y) { return l.setPevna(x, y); }
-    static unsigned char getPozadi(const Level& l, int x, int y) { return l.getPozadi(x, y); }
-    static bool setPozadi(Level& l, int x, int y, unsigned char t) { return l.setPozadi(x, y, t); }
-    static bool nactiMapu(Level& l, const char* cesta) { return l.nactiMapu(cesta); }
-    static void nactiLvl(Level& l, int t) { l.nactiLvl(t); }
-    static void seberePredmety(Level& l, int sx, int sy) { l.seberePredmety(sx, sy); }
-    static ListPredmetu& list(Level& l) { return *l.list; }
-    static SetNepratel& set(Level& l) { return *l.set; }
-    static Predmet* sip(Level& l) { return l.sip.get(); }
-    static Predmet* zivoty(Level& l) { return l.zivoty.get(); }
-    static Predmet* toulec(Level& l) { return l.toulec.get(); }
-    static Predmet* novyLvl(Level& l) { return l.novyLvl.get(); }
-    static const std::vector<unsigned char>& polePevna(const Level& l) { return l.polePevna; }
-    static std::vector<unsigned char>& polePozadi(Level& l) { return l.polePozadi; }
-    static int typ(const Level& l) { return l.typ; }
-    static int obtiznost(const Level& l) { return l.obtiznost; }
-    static int nextLvl(const Level& l) { return l.nextLvl; }
-    static int sLvl(const Level& l) { return l.sLvl; }
-    static int vLvl(const Level& l) { return l.vLvl; }
-    static int sP(const Level& l) { return l.sP; }
-    static int vP(const Level& l) { return l.vP; }
-    static int nPozadi(const Level& l) { return l.nPozadi; }
-    static bool vetsi(const Level& l) { return l.vetsi; }
-    static SDL_Surface* pevna(const Level& l) { return l.pevna.get(); }
+    POLE(polePevna) POLE(polePozadi) POLE(typ) POLE(obtiznost) POLE(nextLvl) POLE(sLvl) POLE(vLvl) POLE(sP)
+    POLE(nPozadi) POLE(vetsi)
+    OBJEKT(list) OBJEKT(set) OBJEKT(bInfo)
+    UKAZATEL(sip) UKAZATEL(zivoty) UKAZATEL(toulec) UKAZATEL(novyLvl) UKAZATEL(pevna)
+    FUNKCE(getPevna) FUNKCE(setPevna) FUNKCE(getPozadi) FUNKCE(setPozadi) FUNKCE(nactiMapu) FUNKCE(nactiLvl)
+    FUNKCE(seberePredmety) FUNKCE(letSipu) FUNKCE(pohniSNepritelem) FUNKCE(utoc) FUNKCE(hracUtok)
+    FUNKCE(sipTrefa) FUNKCE(hracUtociNa)
     static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
-    static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
-    static bool& vetsi(Level& l) { return l.vetsi; }
-    static void nastavObtiznost(Level& l, int o) { l.obtiznost = o; }
-    static void letSipu(Level& l) { l.letSipu(); }
-    static void pohniSNepritelem(Level& l, Nepritel* n) { l.pohniSNepritelem(n); }
-    static void utoc(Level& l, Nepritel* n) { l.utoc(n); }
-    static void hracUtok(Level& l) { l.hracUtok(); }
-    static void sipTrefa(Level& l, VystrelenySip* s) { l.sipTrefa(s); }
-    static void hracUtociNa(Level& l, Nepritel* n, bool mec) { l.hracUtociNa(n, mec); }
     // Empties the level: no solid tile, item or enemy inside, background as
     // it was.
     static void vyprazdni(Level& l) {

@@ -1,11 +1,5 @@
 // The two display scales: the whole world converts in one call, positions
 // truncate, pictures swap; a level change keeps the scale.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "Hrac.h"
-#include "Level.h"
 #include "pomocnik.h"
 
 namespace {
@@ -60,31 +54,23 @@ TEST_F(Meritko, WholeWorldConvertsAndTruncates) {
         EXPECT_TRUE(zeSouboru(LevelTest::pevna(level), "grafika/mise/cihly01b" + k.m + ".bmp"));
         EXPECT_TRUE(zeSouboru(LevelTest::pozadi(level, 2), "grafika/mise/zed03" + k.m + ".bmp"));
         EXPECT_TRUE(zeSouboru(hrac.nohy[7].get(), "grafika/lovec/n1l" + k.m + ".bmp"));
-        const std::pair<Predmet*, std::string> predmety[] = {{LevelTest::sip(level), "sip"},
-                                                             {LevelTest::zivoty(level), "zivot"},
-                                                             {LevelTest::toulec(level), "toulec"},
-                                                             {LevelTest::novyLvl(level), "novyLvl"}};
-        for (const auto& [p, kmen] : predmety)
+        for (auto [p, kmen] : {std::pair<Predmet*, std::string>{LevelTest::sip(level), "sip"},
+                               {LevelTest::zivoty(level), "zivot"}, {LevelTest::toulec(level), "toulec"},
+                               {LevelTest::novyLvl(level), "novyLvl"}})
             EXPECT_TRUE(zeSouboru(p->getObrazek(), "grafika/ostatni/" + kmen + k.m + ".bmp")) << kmen;
     }
 }
 
 TEST_F(Meritko, LevelChangeWhileSmallEndsSmallWithTheNewLevelsPictures) {
     level.zmensi();
-    hrac.novyLvl = true;
-    hrac.stop = true;
-    Plocha obrazovka = novaObrazovka();
-    level.vykresliSe(obrazovka.get());
-    EXPECT_EQ(LevelTest::typ(level), 2);
-    EXPECT_FALSE(LevelTest::vetsi(level));
-    EXPECT_EQ(LevelTest::sP(level), 20);
+    hrac.novyLvl = hrac.stop = true;
+    level.vykresliSe(novaObrazovka().get());
+    // Level 2 starts at (400, 400), converted once.
+    EXPECT_EQ(r(LevelTest::typ(level), LevelTest::vetsi(level), LevelTest::sP(level), hrac.pozice.x, hrac.pozice.y,
+                LevelTest::set(level).getTyp(2)->vyska, hrac.novyLvl),
+              r(2, 0, 20, 266, 266, 61, 0));
     EXPECT_TRUE(zeSouboru(LevelTest::pevna(level), "grafika/mise/zemm.bmp"));
     EXPECT_TRUE(zeSouboru(LevelTest::pozadi(level, 4), "grafika/mise/venku05m.bmp"));
-    // Level 2 starts at (400, 400), converted once.
-    EXPECT_EQ(hrac.pozice.x, 266);
-    EXPECT_EQ(hrac.pozice.y, 266);
-    EXPECT_EQ(LevelTest::set(level).getTyp(2)->vyska, 61);
-    EXPECT_FALSE(hrac.novyLvl);
 }
 
 }  // namespace

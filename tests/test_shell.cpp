@@ -16,7 +16,8 @@ namespace {
 // A real window (dummy driver) with the whole game in it.
 class Shell : public ::testing::Test {
 protected:
-    VDatech data;
+    KopieDat kopie;  // a save lands in it
+    VDatech data{kopie.cesta()};
     Hra hra;
     void SetUp() override {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -29,6 +30,10 @@ protected:
     void TearDown() override {
         hra = Hra{};
         SDL_Quit();
+    }
+    void snimekS(const std::string& kroky) {  // one frame with these events
+        for (SDL_Event e : udalosti(kroky)) SDL_PushEvent(&e);
+        snimek(hra, 0);
     }
 };
 
@@ -81,6 +86,26 @@ TEST_F(Shell, AFramePlaysTheWorldOrFreezesItUnderThePauseOrTheEndPicture) {
     }
 }
 
+TEST_F(Shell, AFrameAppliesTheScaleAndSavesThenLoads) {
+    hra.hrac->stop = true;
+    for (auto [kroky, x] : {std::pair("Minus", 266), std::pair("Minus", 266), std::pair("Plus", 399)}) {
+        snimekS(kroky);
+        EXPECT_EQ(r(hra.hrac->pozice.x, LevelTest::vetsi(*hra.level)), r(x, x == 399)) << kroky;
+    }
+    // Without a save, a load still clears death.
+    fs::remove("savy/grondelvik.sav");
+    hra.smrt = true;
+    testing::internal::CaptureStderr();
+    snimekS("F9");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(r(hra.smrt, fs::exists("savy/grondelvik.sav")), r(0, 0));
+    hra.hrac->score = 4321;
+    snimekS("S");
+    hra.hrac->score = 1;
+    snimekS("F9");
+    EXPECT_EQ(r(hra.hrac->score, hra.uloz, hra.nacti), r(4321, 0, 0));
+}
+
 // Runs the real program in the scratch folder, for 20 seconds at most: its exit
 // status and what it wrote on standard error.
 std::pair<int, std::string> spust(const KopieDat& kopie, const std::string& ovladac = "dummy") {
@@ -106,6 +131,8 @@ TEST(StartUp, OfTwoMissingPicturesTheOneCheckedFirstIsReported) {
         {"lovec/l90l", "Chyba pri nacitani obrazku luku nebo sipu."},
         {"lovec/n7l", "Chyba pri nacitani obrazku nohou."},
         {"lovec/m2", "Chyba pri nacitani obrazku mece."},
+        {"ostatni/minul", "Nelze nalezt obrazek grafika/ostatni/minul.bmp"},
+        {"ostatni/au", "Nelze nalezt obrazek grafika/ostatni/krev.bmp"},
         {"ostatni/sip", "Nelze nacist obrazek grafika/ostatni/sip.bmp"},
         {"ostatni/zivot", "Nelze nacist obrazek grafika/ostatni/zivot.bmp"},
         {"ostatni/toulec", "Nelze nacist obrazek grafika/ostatni/toulec.bmp"},
