@@ -35,8 +35,8 @@ struct VDatech {
 // A scratch data folder, its files hard links to the real ones, removed with the
 // scope: a file can be taken away or rewritten without touching the real one. It
 // lies in the build folder, which shares the data's file system more surely than /tmp.
-class KopieDat {
-public:
+struct KopieDat {
+    fs::path koren;
     KopieDat() {
         std::string vzor = (fs::absolute(GRONDELVIK_BIN).parent_path() / "grondelvik-XXXXXX").string();
         koren = mkdtemp(vzor.data());
@@ -52,9 +52,6 @@ public:
         smaz(soubor);  // a new file, not the linked one
         std::ofstream(koren / soubor, std::ios::binary) << obsah;
     }
-
-private:
-    fs::path koren;
 };
 
 // Values compared in one go.
@@ -73,8 +70,7 @@ inline std::vector<Bunka> bunky(const std::string& s) {
     return v;
 }
 
-// An 800 x 600 32-bit screen; the empty one is filled with a colour no picture
-// uses, so a missing blit shows.
+// An 800 x 600 32-bit screen; the empty one is filled with a colour no picture uses, so a missing blit shows.
 using Plocha = Obrazek;
 inline Plocha novaObrazovka() {
     return Plocha(SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0));
@@ -200,6 +196,7 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
 
 // Reaches the level's private state: its fields (by reference, the owned
 // objects dereferenced or as plain pointers) and its private functions.
+// clang-format off
 #define POLE(j) \
     template <class L> static auto& j(L& l) { return l.j; }
 #define OBJEKT(j) \
@@ -216,9 +213,11 @@ struct LevelTest {
     FUNKCE(getPevna) FUNKCE(setPevna) FUNKCE(getPozadi) FUNKCE(setPozadi) FUNKCE(nactiMapu) FUNKCE(nactiLvl)
     FUNKCE(seberePredmety) FUNKCE(letSipu) FUNKCE(pohniSNepritelem) FUNKCE(utoc) FUNKCE(hracUtok)
     FUNKCE(sipTrefa) FUNKCE(hracUtociNa)
-    static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
-    // Empties the level: no solid tile, item or enemy inside, background as
-    // it was.
+        // clang-format on
+        static SDL_Surface* pozadi(const Level& l, int i) {
+        return l.pozadi[i].get();
+    }
+    // Empties the level: no solid tile, item or enemy inside, background as it was.
     static void vyprazdni(Level& l) {
         std::fill(l.polePevna.begin(), l.polePevna.end(), 0);
         l.list = std::make_unique<ListPredmetu>(l.sLvl, l.vLvl);

@@ -1,9 +1,7 @@
-// Movement on an emptied level 1 (tiles 30 x 30, 200 x 30 of them, closed all
-// round): the collision queries, the hunter's frame, the pickup sweep and the
-// arrows in flight.
+// Movement on an emptied level 1 (tiles 30 x 30, 200 x 30 of them, closed all round): the collision queries,
+// the hunter's frame, the pickup sweep and the arrows in flight.
 #include <algorithm>
 #include <array>
-#include <sstream>
 
 #include "pomocnik.h"
 
