@@ -177,18 +177,16 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
         const std::string jmeno = u.substr(!dolu, dvojtecka - !dolu);
         int x = 0, y = 0;
         if (dvojtecka != std::string::npos) std::sscanf(u.c_str() + dvojtecka + 1, "%d,%d", &x, &y);
-        if (jmeno == "Quit") {
+        if (jmeno == "Quit")
             e.type = SDL_QUIT;
-        } else if (jmeno == "Mouse") {
+        else if (jmeno == "Mouse")
             e.type = SDL_MOUSEMOTION, e.motion.x = Uint16(x), e.motion.y = Uint16(y);
-        } else if (jmeno.rfind("Button", 0) == 0) {
-            e.type = dolu ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-            e.button.button = Uint8(jmeno[6] - '0'), e.button.x = Uint16(x), e.button.y = Uint16(y);
-        } else {
-            e.type = dolu ? SDL_KEYDOWN : SDL_KEYUP;
-            e.key.state = dolu ? SDL_PRESSED : SDL_RELEASED;
+        else if (jmeno.rfind("Button", 0) == 0)
+            e.type = dolu ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP, e.button.button = Uint8(jmeno[6] - '0'),
+            e.button.x = Uint16(x), e.button.y = Uint16(y);
+        else
+            e.type = dolu ? SDL_KEYDOWN : SDL_KEYUP, e.key.state = dolu ? SDL_PRESSED : SDL_RELEASED,
             e.key.keysym.sym = klavesy.at(jmeno);
-        }
         v.push_back(e);
     }
     return v;

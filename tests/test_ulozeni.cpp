@@ -97,19 +97,19 @@ TEST_P(Kolo, SecondSaveReversesTheListsAndTheThirdEqualsTheFirst) {
 INSTANTIATE_TEST_SUITE_P(VsechnyLevely, Kolo,
                          testing::Combine(testing::Values(1, 2, 3), testing::Values(false, true)));
 
-// A hand-made level-3 game at difficulty 3: the hunter with one arrow in
-// flight, two items, warrior A then thief B, one hit and two miss markers.
+// A hand-made level-3 game at difficulty 3: the hunter with his one arrow in flight, two items, warrior A
+// then thief B, one hit marker (at x 0) and two miss markers.
 constexpr size_t kMrizka = 26, kNepratele = kMrizka + 600 * 90;
 Radky rucniHra() {
-    Radky r = {"3",  "3",  "4",   "1",   "1234", "-20", "10",  "01",   "7", "35",  "\v", "12",  "007",
+    Radky r = {"3",  "3",  "1",   "1",   "1234", "-20", "10",  "01",   "0", "35",  "\v", "12",  "007",
                "16", "20", "150", "210", "2",    "30",  "500", "1600", "7", "-25", "1",  "100", "13"};
     r.resize(kNepratele, "0");
     r[kMrizka + 5 * 90 + 7] = "1";
     r[kMrizka + 599 * 90 + 89] = "4";
     r.insert(r.end(),
-             {"300", "1500", "1",  "40",          "7",  "4",  "3",  "2147483647", "0",  "1",  // A
+             {"300", "1500", "1",  "40",          "7",  "4",  "3",  "2147483647", "0",  "7",  // A
               "600", "1400", "2",  "30",          "2",  "0",  "2",  "0",          "1",  "0",  // B
-              "\v",  "100",  "50", "-2147483648", "\v", "10", "20", "1",          "11", "21", "2", "\v"});
+              "\v",  "0",    "50", "-2147483648", "\v", "10", "20", "1",          "11", "21", "2", "\v"});
     return r;
 }
 
@@ -127,8 +127,8 @@ TEST_P(RucniSoubor, LoadsWhateverTheLineEnds) {
     EXPECT_EQ((std::vector<int>{hrac.nSipu, hrac.pozSipy, hrac.pozice.x, hrac.pozice.y, hrac.m, hrac.vlevo,
                                 hrac.vzduch, hrac.skok, hrac.pad, hrac.beh, hrac.score, hrac.sila,
                                 hrac.obratnost, hrac.zivoty, hrac.maxZivotu, hrac.citac, hrac.pocetSipu}),
-              (std::vector<int>{4, 1, 1234, -20, 0, 1, 1, 35, -37, 12, 7, 16, 20, 150, 210, 2, 30}));
-    EXPECT_EQ(hrac.vSipy.size(), 4u);
+              (std::vector<int>{1, 1, 1234, -20, 0, 1, 0, 35, -37, 12, 7, 16, 20, 150, 210, 2, 30}));
+    EXPECT_EQ(hrac.vSipy.size(), 1u);  // full
     const VystrelenySip& s = hrac.vSipy[0];
     EXPECT_EQ((std::vector<int>{s.x, s.y, s.uhel, s.alfa, s.vlevo, s.vzdalenost, s.rychlost}),
               (std::vector<int>{500, 1600, 7, -25, 1, 100, 13}));
