@@ -25,34 +25,30 @@ TEST_F(Meritko, WholeWorldConvertsAndTruncates) {
     LevelTest::bInfo(level).addZasah(SDL_Rect{100, 50, 0, 0});
     LevelTest::bInfo(level).addMinul(SDL_Rect{-100, -50, 0, 0});  // toward zero, not down
 
-    struct Krok {
-        void (Level::*prevod)();
-        // hunter x, y, skok, beh; enemy x, y; hit x, y; miss x, y; tile width, hunter width, warrior height
-        std::vector<int> cekam;
-        std::string m;  // suffix of the pictures in use
-    };
-    const Krok kroky[] = {
+    // The change; then hunter x, y, skok, beh; enemy x, y; hit x, y; miss x, y; tile width, hunter width,
+    // warrior height; and the suffix of the pictures in use.
+    const std::tuple<void (Level::*)(), std::vector<int>, std::string> kroky[] = {
         {&Level::zmensi, {266, 66, 26, 9, 100, 40, 66, 33, -66, -33, 20, 44, 62}, "m"},
         {&Level::zmensi, {266, 66, 26, 9, 100, 40, 66, 33, -66, -33, 20, 44, 62}, "m"},
         {&Level::zvetsi, {399, 99, 35, 11, 150, 59, 99, 49, -99, -49, 30, 70, 93}, ""},
     };
-    for (const Krok& k : kroky) {
-        (level.*k.prevod)();
+    for (const auto& [prevod, cekam, m] : kroky) {
+        (level.*prevod)();
         const Nepritel& n = *LevelTest::set(level).nepratele.front();
         const BojoveInfo& b = LevelTest::bInfo(level);
         EXPECT_EQ(
             (std::vector<int>{hrac.pozice.x, hrac.pozice.y, hrac.skok, hrac.beh, n.pozice.x, n.pozice.y,
                               b.zasahy().front().kde.x, b.zasahy().front().kde.y, b.minuti().front().kde.x,
                               b.minuti().front().kde.y, LevelTest::sP(level), hrac.sirka, n.typ->vyska}),
-            k.cekam);
-        EXPECT_TRUE(zeSouboru(LevelTest::pevna(level), "grafika/mise/cihly01b" + k.m + ".bmp"));
-        EXPECT_TRUE(zeSouboru(LevelTest::pozadi(level, 2), "grafika/mise/zed03" + k.m + ".bmp"));
-        EXPECT_TRUE(zeSouboru(hrac.nohy[7].get(), "grafika/lovec/n1l" + k.m + ".bmp"));
+            cekam);
+        EXPECT_TRUE(zeSouboru(LevelTest::pevna(level), "grafika/mise/cihly01b" + m + ".bmp"));
+        EXPECT_TRUE(zeSouboru(LevelTest::pozadi(level, 2), "grafika/mise/zed03" + m + ".bmp"));
+        EXPECT_TRUE(zeSouboru(hrac.nohy[7].get(), "grafika/lovec/n1l" + m + ".bmp"));
         for (auto [p, kmen] : {std::pair<Predmet*, std::string>{LevelTest::sip(level), "sip"},
                                {LevelTest::zivoty(level), "zivot"},
                                {LevelTest::toulec(level), "toulec"},
                                {LevelTest::novyLvl(level), "novyLvl"}})
-            EXPECT_TRUE(zeSouboru(p->getObrazek(), "grafika/ostatni/" + kmen + k.m + ".bmp")) << kmen;
+            EXPECT_TRUE(zeSouboru(p->getObrazek(), "grafika/ostatni/" + kmen + m + ".bmp")) << kmen;
     }
 }
 
