@@ -204,6 +204,13 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
 #define FUNKCE(j) \
     template <class L, class... A> static auto j(L& l, A... a) { return l.j(a...); }
 struct LevelTest {
+    static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
+    // Empties the level: no solid tile, item or enemy inside, background as it was.
+    static void vyprazdni(Level& l) {
+        std::fill(l.polePevna.begin(), l.polePevna.end(), 0);
+        l.list = std::make_unique<ListPredmetu>(l.sLvl, l.vLvl);
+        l.set->nepratele.clear();
+    }
     POLE(polePevna) POLE(polePozadi) POLE(typ) POLE(obtiznost) POLE(nextLvl) POLE(sLvl) POLE(vLvl) POLE(sP)
     POLE(nPozadi) POLE(vetsi)
     OBJEKT(list) OBJEKT(set) OBJEKT(bInfo)
@@ -211,17 +218,8 @@ struct LevelTest {
     FUNKCE(getPevna) FUNKCE(setPevna) FUNKCE(getPozadi) FUNKCE(setPozadi) FUNKCE(nactiMapu) FUNKCE(nactiLvl)
     FUNKCE(seberePredmety) FUNKCE(letSipu) FUNKCE(pohniSNepritelem) FUNKCE(utoc) FUNKCE(hracUtok)
     FUNKCE(sipTrefa) FUNKCE(hracUtociNa)
-        // clang-format on
-        static SDL_Surface* pozadi(const Level& l, int i) {
-        return l.pozadi[i].get();
-    }
-    // Empties the level: no solid tile, item or enemy inside, background as it was.
-    static void vyprazdni(Level& l) {
-        std::fill(l.polePevna.begin(), l.polePevna.end(), 0);
-        l.list = std::make_unique<ListPredmetu>(l.sLvl, l.vLvl);
-        l.set->nepratele.clear();
-    }
 };
+// clang-format on
 
 // Level 1 emptied, the hunter standing (stop) in it.
 class PrazdnyLevel : public ::testing::Test {
