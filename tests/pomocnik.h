@@ -26,22 +26,17 @@
 namespace fs = std::filesystem;
 
 // Runs the scope with the working directory in the data folder.
-class VDatech {
-public:
-    explicit VDatech(const fs::path& kam = GRONDELVIK_DATA) : puvodni(fs::current_path()) {
-        fs::current_path(kam);
-    }
+struct VDatech {
+    fs::path puvodni = fs::current_path();
+    explicit VDatech(const fs::path& kam = GRONDELVIK_DATA) { fs::current_path(kam); }
     ~VDatech() { fs::current_path(puvodni); }
-
-private:
-    fs::path puvodni;
 };
 
 // A scratch data folder, its files hard links to the real ones, removed with the
 // scope: a file can be taken away or rewritten without touching the real one. It
 // lies in the build folder, which shares the data's file system more surely than /tmp.
-class KopieDat {
-public:
+struct KopieDat {
+    fs::path koren;
     KopieDat() {
         std::string vzor = (fs::absolute(GRONDELVIK_BIN).parent_path() / "grondelvik-XXXXXX").string();
         koren = mkdtemp(vzor.data());
@@ -57,9 +52,6 @@ public:
         smaz(soubor);  // a new file, not the linked one
         std::ofstream(koren / soubor, std::ios::binary) << obsah;
     }
-
-private:
-    fs::path koren;
 };
 
 // Values compared in one go.
@@ -78,8 +70,7 @@ inline std::vector<Bunka> bunky(const std::string& s) {
     return v;
 }
 
-// An 800 x 600 32-bit screen; the empty one is filled with a colour no picture
-// uses, so a missing blit shows.
+// An 800 x 600 32-bit screen; the empty one is filled with a colour no picture uses, so a missing blit shows.
 using Plocha = Obrazek;
 inline Plocha novaObrazovka() {
     return Plocha(SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xFF0000, 0xFF00, 0xFF, 0));
@@ -120,11 +111,6 @@ inline void nakresli(SDL_Surface* kam, const std::vector<Kresba>& kresby) {
         SDL_Rect r{static_cast<Sint16>(k.x), static_cast<Sint16>(k.y), 0, 0};
         if (o) SDL_BlitSurface(o.get(), nullptr, kam, &r);
     }
-}
-inline Plocha ocekavana(const std::vector<Kresba>& kresby) {  // on an empty screen
-    Plocha o = prazdnaObrazovka();
-    nakresli(o.get(), kresby);
-    return o;
 }
 
 // The HUD of a new hunter (12 arrows, health 200 of 200, score 0), under ostatni/.
@@ -191,68 +177,49 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
         const std::string jmeno = u.substr(!dolu, dvojtecka - !dolu);
         int x = 0, y = 0;
         if (dvojtecka != std::string::npos) std::sscanf(u.c_str() + dvojtecka + 1, "%d,%d", &x, &y);
-        if (jmeno == "Quit") {
+        if (jmeno == "Quit")
             e.type = SDL_QUIT;
-        } else if (jmeno == "Mouse") {
+        else if (jmeno == "Mouse")
             e.type = SDL_MOUSEMOTION, e.motion.x = Uint16(x), e.motion.y = Uint16(y);
-        } else if (jmeno.rfind("Button", 0) == 0) {
-            e.type = dolu ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-            e.button.button = Uint8(jmeno[6] - '0'), e.button.x = Uint16(x), e.button.y = Uint16(y);
-        } else {
-            e.type = dolu ? SDL_KEYDOWN : SDL_KEYUP;
-            e.key.state = dolu ? SDL_PRESSED : SDL_RELEASED;
+        else if (jmeno.rfind("Button", 0) == 0)
+            e.type = dolu ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP, e.button.button = Uint8(jmeno[6] - '0'),
+            e.button.x = Uint16(x), e.button.y = Uint16(y);
+        else
+            e.type = dolu ? SDL_KEYDOWN : SDL_KEYUP, e.key.state = dolu ? SDL_PRESSED : SDL_RELEASED,
             e.key.keysym.sym = klavesy.at(jmeno);
-        }
         v.push_back(e);
     }
     return v;
 }
 
-// Reaches the level's private state.
+// Reaches the level's private state: its fields (by reference, the owned
+// objects dereferenced or as plain pointers) and its private functions.
+// clang-format off
+#define POLE(j) \
+    template <class L> static auto& j(L& l) { return l.j; }
+#define OBJEKT(j) \
+    static auto& j(Level& l) { return *l.j; }
+#define UKAZATEL(j) \
+    template <class L> static auto* j(L& l) { return l.j.get(); }
+#define FUNKCE(j) \
+    template <class L, class... A> static auto j(L& l, A... a) { return l.j(a...); }
 struct LevelTest {
-    static bool getPevna(const Level& l, int x, int y) { return l.getPevna(x, y); }
-    static bool setPevna(Level& l, int x, int y) { return l.setPevna(x, y); }
-    static unsigned char getPozadi(const Level& l, int x, int y) { return l.getPozadi(x, y); }
-    static bool setPozadi(Level& l, int x, int y, unsigned char t) { return l.setPozadi(x, y, t); }
-    static bool nactiMapu(Level& l, const char* cesta) { return l.nactiMapu(cesta); }
-    static void nactiLvl(Level& l, int t) { l.nactiLvl(t); }
-    static void seberePredmety(Level& l, int sx, int sy) { l.seberePredmety(sx, sy); }
-    static ListPredmetu& list(Level& l) { return *l.list; }
-    static SetNepratel& set(Level& l) { return *l.set; }
-    static Predmet* sip(Level& l) { return l.sip.get(); }
-    static Predmet* zivoty(Level& l) { return l.zivoty.get(); }
-    static Predmet* toulec(Level& l) { return l.toulec.get(); }
-    static Predmet* novyLvl(Level& l) { return l.novyLvl.get(); }
-    static const std::vector<unsigned char>& polePevna(const Level& l) { return l.polePevna; }
-    static std::vector<unsigned char>& polePozadi(Level& l) { return l.polePozadi; }
-    static int typ(const Level& l) { return l.typ; }
-    static int obtiznost(const Level& l) { return l.obtiznost; }
-    static int nextLvl(const Level& l) { return l.nextLvl; }
-    static int sLvl(const Level& l) { return l.sLvl; }
-    static int vLvl(const Level& l) { return l.vLvl; }
-    static int sP(const Level& l) { return l.sP; }
-    static int vP(const Level& l) { return l.vP; }
-    static int nPozadi(const Level& l) { return l.nPozadi; }
-    static bool vetsi(const Level& l) { return l.vetsi; }
-    static SDL_Surface* pevna(const Level& l) { return l.pevna.get(); }
     static SDL_Surface* pozadi(const Level& l, int i) { return l.pozadi[i].get(); }
-    static BojoveInfo& bInfo(Level& l) { return *l.bInfo; }
-    static bool& vetsi(Level& l) { return l.vetsi; }
-    static void nastavObtiznost(Level& l, int o) { l.obtiznost = o; }
-    static void letSipu(Level& l) { l.letSipu(); }
-    static void pohniSNepritelem(Level& l, Nepritel* n) { l.pohniSNepritelem(n); }
-    static void utoc(Level& l, Nepritel* n) { l.utoc(n); }
-    static void hracUtok(Level& l) { l.hracUtok(); }
-    static void sipTrefa(Level& l, VystrelenySip* s) { l.sipTrefa(s); }
-    static void hracUtociNa(Level& l, Nepritel* n, bool mec) { l.hracUtociNa(n, mec); }
-    // Empties the level: no solid tile, item or enemy inside, background as
-    // it was.
+    // Empties the level: no solid tile, item or enemy inside, background as it was.
     static void vyprazdni(Level& l) {
         std::fill(l.polePevna.begin(), l.polePevna.end(), 0);
         l.list = std::make_unique<ListPredmetu>(l.sLvl, l.vLvl);
         l.set->nepratele.clear();
     }
+    POLE(polePevna) POLE(polePozadi) POLE(typ) POLE(obtiznost) POLE(nextLvl) POLE(sLvl) POLE(vLvl) POLE(sP)
+    POLE(nPozadi) POLE(vetsi)
+    OBJEKT(list) OBJEKT(set) OBJEKT(bInfo)
+    UKAZATEL(sip) UKAZATEL(zivoty) UKAZATEL(toulec) UKAZATEL(novyLvl) UKAZATEL(pevna)
+    FUNKCE(getPevna) FUNKCE(setPevna) FUNKCE(getPozadi) FUNKCE(setPozadi) FUNKCE(nactiMapu) FUNKCE(nactiLvl)
+    FUNKCE(seberePredmety) FUNKCE(letSipu) FUNKCE(pohniSNepritelem) FUNKCE(utoc) FUNKCE(hracUtok)
+    FUNKCE(sipTrefa) FUNKCE(hracUtociNa)
 };
+// clang-format on
 
 // Level 1 emptied, the hunter standing (stop) in it.
 class PrazdnyLevel : public ::testing::Test {

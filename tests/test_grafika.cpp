@@ -2,7 +2,6 @@
 // to its colour-key rule, faces left as the mirror of right, and no two frames
 // of a set are the same (the drawing tests rely on telling them apart).
 #include <algorithm>
-#include <sstream>
 
 #include "pomocnik.h"
 

@@ -1,9 +1,7 @@
-// Movement on an emptied level 1 (tiles 30 x 30, 200 x 30 of them, closed all
-// round): the collision queries, the hunter's frame, the pickup sweep and the
-// arrows in flight.
-#include <algorithm>
+// Movement on an emptied level 1 (tiles 30 x 30, 200 x 30 of them, closed all round): the collision queries,
+// the hunter's frame, the pickup sweep and the arrows in flight.
 #include <array>
-#include <sstream>
+#include <tuple>
 
 #include "pomocnik.h"
 
@@ -118,11 +116,7 @@ TEST_F(Pohyb, WalkingAndRunningGoTheWayHeFacesUntilAStepStopsHim) {
 TEST_F(Pohyb, PickupSweepsTheRectangleBetweenTheTwoPositions) {
     // Box, from, to, pad; the items taken and those left. Across: the column two
     // thirds in; down (pad above skok) the feet's row, else the head's.
-    struct Pripad {
-        int sirka, vyska, sx, sy, nx, ny, pad;
-        const char *vezme, *necha;
-    };
-    const Pripad pripady[] = {
+    const std::tuple<int, int, int, int, int, int, int, const char*, const char*> pripady[] = {
         {70, 101, 300, 502, 400, 502, 0, "11,16 12,20 13,18 14,17", "10,18 15,18 11,21 11,15"},
         {70, 101, 400, 502, 300, 502, 0, "11,16 12,20 13,18 14,17", "10,18 15,18 11,21 11,15"},
         {70, 101, 300, 502, 300, 502, 0, "11,16 11,18 11,20", "10,18 12,18 11,15 11,21"},
@@ -134,16 +128,16 @@ TEST_F(Pohyb, PickupSweepsTheRectangleBetweenTheTwoPositions) {
         {70, 101, 310, 440, 380, 400, 0, "12,17 13,17 14,18", "13,18"},
         {70, 101, 310, 445, 380, 410, 0, "13,17", "13,18"},
         {70, 101, 300, 400, 345, 490, 60, "10,16 13,18", "10,19 13,16"}};
-    for (const Pripad& c : pripady) {
+    for (const auto& [sirka, vyska, sx, sy, nx, ny, pad, vezme, necha] : pripady) {
         LevelTest::vyprazdni(l);
-        poloz(c.vezme, LevelTest::sip(l));
-        poloz(c.necha, LevelTest::sip(l));
-        h.sirka = c.sirka, h.vyska = c.vyska, h.pad = c.pad, h.pocetSipu = 0;
-        postav(c.nx, c.ny);
-        LevelTest::seberePredmety(l, c.sx, c.sy);
-        EXPECT_EQ(lezi(c.vezme), std::vector<Bunka>{}) << c.vezme;
-        EXPECT_EQ(lezi(c.necha), bunky(c.necha)) << c.vezme;
-        EXPECT_EQ(h.pocetSipu, int(bunky(c.vezme).size())) << c.vezme;
+        poloz(vezme, LevelTest::sip(l));
+        poloz(necha, LevelTest::sip(l));
+        h.sirka = sirka, h.vyska = vyska, h.pad = pad, h.pocetSipu = 0;
+        postav(nx, ny);
+        LevelTest::seberePredmety(l, sx, sy);
+        EXPECT_EQ(lezi(vezme), std::vector<Bunka>{}) << vezme;
+        EXPECT_EQ(lezi(necha), bunky(necha)) << vezme;
+        EXPECT_EQ(h.pocetSipu, int(bunky(vezme).size())) << vezme;
     }
 }
 
@@ -170,12 +164,12 @@ protected:
         postav(300, 840 - 101 + 3);
     }
     // Arrows written "x y angle left own-step flown, ...".
-    void vystrel(std::string s) {
-        std::replace(s.begin(), s.end(), ',', ' ');
+    void vystrel(const std::string& s) {
         std::istringstream in(s);
         h.vSipy.assign(10, VystrelenySip{});
         h.pozSipy = 0;
-        for (VystrelenySip a; in >> a.x >> a.y >> a.alfa >> a.vlevo >> a.rychlost >> a.vzdalenost;)
+        for (VystrelenySip a; in >> a.x >> a.y >> a.alfa >> a.vlevo >> a.rychlost >> a.vzdalenost;
+             in.ignore())
             h.vSipy[h.pozSipy++] = a;
     }
     Radek sipy() const {  // x, y and distance of the live ones

@@ -247,13 +247,10 @@ TEST(Sklad, CodesFollowFirstPlacementAndOutsideTheGridNothingHappens) {
     }
     EXPECT_TRUE(list.seznam.empty());  // not even registered
     EXPECT_EQ(list.pole, std::vector<unsigned char>(6000, 0));
-    list.addPredmet(5, 5, &b);
-    list.addPredmet(6, 5, &a);
-    list.addPredmet(7, 5, &b);
-    list.addPredmet(199, 29, &c);
-    list.removeFrom(6, 5);  // a keeps its code and gets it again
-    list.addPredmet(0, 0, &a);
-    list.addPredmet(7, 5, &c);  // replaces b there
+    for (auto [x, y, p] : {std::tuple{5, 5, &b}, {6, 5, &a}, {7, 5, &b}, {199, 29, &c}})
+        list.addPredmet(x, y, p);
+    list.removeFrom(6, 5);                                 // a keeps its code and gets it again
+    list.addPredmet(0, 0, &a), list.addPredmet(7, 5, &c);  // c replaces b there
     std::vector<unsigned char> cekam(6000, 0);
     cekam[5 * 30 + 5] = 1, cekam[7 * 30 + 5] = 3, cekam[5999] = 3, cekam[0] = 2;
     EXPECT_EQ(list.pole, cekam);

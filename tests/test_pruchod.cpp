@@ -1,16 +1,11 @@
-// Every level is won in a fight: an automatic player, using only the hunter's
-// key events, plays the first round of levels through the real frame, enemies
-// active and the clock pinned. It follows a route to the exit found by a
-// search over the hunter's own movement (enemies left out); when an enemy at
-// his height comes near he stands and fights: arrows from afar, sword close.
-#include <gtest/gtest.h>
+// Every level is won in a fight: an automatic player, using only the hunter's key events, plays the first
+// round of levels through the real frame, enemies active and the clock pinned. It follows a route to the exit
+// found by a search over the hunter's own movement (enemies left out); when an enemy at his height comes near
+// he stands and fights: arrows from afar, sword close.
 
 #include <array>
-#include <map>
 #include <queue>
-#include <vector>
 
-#include "Hrac.h"
 #include "pomocnik.h"
 
 namespace {

@@ -4,8 +4,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <tuple>
 
 #include "Grondelvik.h"
@@ -16,7 +14,8 @@ namespace {
 // A real window (dummy driver) with the whole game in it.
 class Shell : public ::testing::Test {
 protected:
-    VDatech data;
+    KopieDat kopie;  // a save lands in it
+    VDatech data{kopie.cesta()};
     Hra hra;
     void SetUp() override {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -29,6 +28,10 @@ protected:
     void TearDown() override {
         hra = Hra{};
         SDL_Quit();
+    }
+    void snimekS(const std::string& kroky) {  // one frame with these events
+        for (SDL_Event e : udalosti(kroky)) SDL_PushEvent(&e);
+        snimek(hra, 0);
     }
 };
 
@@ -59,12 +62,11 @@ TEST_F(Shell, StartsOnLevelOneAndAFramesKeysSetTheFlagsReachingTheHunterOnlyWhil
 TEST_F(Shell, AFramePlaysTheWorldOrFreezesItUnderThePauseOrTheEndPicture) {
     // Paused, dead, health; the picture drawn over the last frame (none: the world
     // runs, and no health left ends the game after this frame); dead after.
-    const std::tuple<bool, bool, int, const char*, bool> pripady[] = {{0, 0, 1, "", 0},
-                                                                      {0, 0, 0, "", 1},
-                                                                      {0, 0, -5, "", 1},
-                                                                      {1, 0, 200, "pauza 200 200", 0},
-                                                                      {0, 1, 200, "konec 150 250", 1},
-                                                                      {1, 1, 200, "konec 150 250", 1}};
+    // clang-format off
+    const std::tuple<bool, bool, int, const char*, bool> pripady[] = {{0, 0, 1, "", 0}, {0, 0, 0, "", 1},
+        {0, 0, -5, "", 1}, {1, 0, 200, "pauza 200 200", 0}, {0, 1, 200, "konec 150 250", 1},
+        {1, 1, 200, "konec 150 250", 1}};
+    // clang-format on
     for (const auto& [pauza, smrt, zivoty, prekryv, potom] : pripady) {
         hra.pauza = hra.smrt = false;
         snimek(hra, 0);
@@ -81,6 +83,26 @@ TEST_F(Shell, AFramePlaysTheWorldOrFreezesItUnderThePauseOrTheEndPicture) {
     }
 }
 
+TEST_F(Shell, AFrameAppliesTheScaleAndSavesThenLoads) {
+    hra.hrac->stop = true;
+    for (auto [kroky, x] : {std::pair("Minus", 266), std::pair("Minus", 266), std::pair("Plus", 399)}) {
+        snimekS(kroky);
+        EXPECT_EQ(r(hra.hrac->pozice.x, LevelTest::vetsi(*hra.level)), r(x, x == 399)) << kroky;
+    }
+    // Without a save, a load still clears death.
+    fs::remove("savy/grondelvik.sav");
+    hra.smrt = true;
+    testing::internal::CaptureStderr();
+    snimekS("F9");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(r(hra.smrt, fs::exists("savy/grondelvik.sav")), r(0, 0));
+    hra.hrac->score = 4321;
+    snimekS("S");
+    hra.hrac->score = 1;
+    snimekS("F9");
+    EXPECT_EQ(r(hra.hrac->score, hra.uloz, hra.nacti), r(4321, 0, 0));
+}
+
 // Runs the real program in the scratch folder, for 20 seconds at most: its exit
 // status and what it wrote on standard error.
 std::pair<int, std::string> spust(const KopieDat& kopie, const std::string& ovladac = "dummy") {
@@ -94,35 +116,36 @@ std::pair<int, std::string> spust(const KopieDat& kopie, const std::string& ovla
 }
 
 TEST(StartUp, OfTwoMissingPicturesTheOneCheckedFirstIsReported) {
-    // Pictures in the order the program checks them, each with its message; each is
+    // Pictures in the order the program checks them, each with its message ("@": its own path); each is
     // taken away together with the next.
+    // clang-format off
     const std::pair<std::string, std::string> poradi[] = {
-        {"ostatni/lomitko", "nelze nalezt obrazek grafika/ostatni/lomitko.bmp"},
-        {"ostatni/zivotI", "nelze nalezt obrazek grafika/ostatni/zivotI.bmp"},
-        {"ostatni/toulecI", "nelze nalezt obrazek grafika/ostatni/toulecI.bmp"},
-        {"ostatni/score", "nelze nalezt obrazek grafika/ostatni/score.bmp"},
+        {"ostatni/lomitko", "nelze nalezt obrazek @"}, {"ostatni/zivotI", "nelze nalezt obrazek @"},
+        {"ostatni/toulecI", "nelze nalezt obrazek @"}, {"ostatni/score", "nelze nalezt obrazek @"},
         {"ostatni/7", "nelze nalezt obrazek cisla"},
         {"lovec/sip60l", "Chyba pri nacitani obrazku luku nebo sipu."},
         {"lovec/l90l", "Chyba pri nacitani obrazku luku nebo sipu."},
         {"lovec/n7l", "Chyba pri nacitani obrazku nohou."},
-        {"lovec/m2", "Chyba pri nacitani obrazku mece."},
-        {"ostatni/sip", "Nelze nacist obrazek grafika/ostatni/sip.bmp"},
-        {"ostatni/zivot", "Nelze nacist obrazek grafika/ostatni/zivot.bmp"},
-        {"ostatni/toulec", "Nelze nacist obrazek grafika/ostatni/toulec.bmp"},
-        {"ostatni/novyLvl", "Nelze nacist obrazek grafika/ostatni/novyLvl.bmp"},
+        {"lovec/m2", "Chyba pri nacitani obrazku mece."}, {"ostatni/minul", "Nelze nalezt obrazek @"},
+        {"ostatni/au", "Nelze nalezt obrazek grafika/ostatni/krev.bmp"},
+        {"ostatni/sip", "Nelze nacist obrazek @"}, {"ostatni/zivot", "Nelze nacist obrazek @"},
+        {"ostatni/toulec", "Nelze nacist obrazek @"}, {"ostatni/novyLvl", "Nelze nacist obrazek @"},
         {"nepratele/valecnik/teloValecnik03l", "nelze nahrat obrazek valecnikova tela."},
         {"nepratele/valecnik/nohyValecnik05", "nelze nahrat obrazek valecnikovych nohou."},
         {"nepratele/zlodej/zlodej1l", "nelze nahrat obrazek zlodejova tela."},
         {"nepratele/zlodej/zlodejNohy2", "nelze nahrat obrazek zlodejovych nohou."},
         {"mise/cihly01b", "Chyba pri nacitani obrazku dlazdice."},
         {"mise/zed01", "Chyba pri nacitani obrazku pozadi."},
-        {"ostatni/pauza", "chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp"},
-        {"ostatni/konec", "chyba pri nacitani obrazku\t grafika/ostatni/konec.bmp"}};
+        {"ostatni/pauza", "chyba pri nacitani obrazku\t @"},
+        {"ostatni/konec", "chyba pri nacitani obrazku\t @"}};
+    // clang-format on
     for (size_t i = 0; i < std::size(poradi); ++i) {
         KopieDat kopie;
         kopie.smaz("grafika/" + poradi[i].first + ".bmp");
         if (i + 1 < std::size(poradi)) kopie.smaz("grafika/" + poradi[i + 1].first + ".bmp");
-        EXPECT_EQ(spust(kopie), std::make_pair(1, poradi[i].second + "\n")) << poradi[i].first;
+        std::string zprava = poradi[i].second;
+        if (zprava.back() == '@') zprava.replace(zprava.size() - 1, 1, "grafika/" + poradi[i].first + ".bmp");
+        EXPECT_EQ(spust(kopie), std::make_pair(1, zprava + "\n")) << poradi[i].first;
     }
 }
 
@@ -136,8 +159,7 @@ TEST(StartUp, WithoutAVideoDeviceSdlCannotStart) {
 }
 
 TEST(StartUp, AMessageThrownDuringPlayEndsTheProgram) {
-    // The exit lies under the start, so the first frame changes to level 2,
-    // whose tile is missing.
+    // The exit lies under the start, so the first frame changes to level 2, whose tile is missing.
     KopieDat kopie;
     kopie.zapis("mapy/hrad.txt", std::string(26, '\n') + std::string(14, '.') + "4\n-\n");
     kopie.smaz("grafika/mise/zem.bmp");
