@@ -1,6 +1,11 @@
 #include "IO.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <optional>
@@ -78,11 +83,54 @@ void UvolniObrazek::operator()(SDL_Surface* s) const noexcept {
     SDL_FreeSurface(s);
 }
 
+namespace {
+Uint32 pixel(const SDL_Surface* s, int x, int y) {
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    switch (s->format->BytesPerPixel) {
+        case 1: return *p;
+        case 2: return *reinterpret_cast<const Uint16*>(p);
+        case 3:
+            return SDL_BYTEORDER == SDL_LIL_ENDIAN ? p[0] | p[1] << 8 | p[2] << 16
+                                                   : p[2] | p[1] << 8 | p[0] << 16;
+        default: return *reinterpret_cast<const Uint32*>(p);
+    }
+}
+
+// A format with fewer than 8 bits a channel (15 or 16 bits a pixel) maps
+// near-white to white, which would make it transparent under the white key.
+// Whether a pixel is white is decided on the picture's own pixels: every
+// other pixel that came out white is moved one step off it, to the nearest
+// colour the format can tell apart from white.
+void bilaJenZBile(const SDL_Surface* puvodni, SDL_Surface* prevedeny) {
+    const SDL_PixelFormat* f = prevedeny->format;
+    if (f->BytesPerPixel != 2 || (f->Rloss | f->Gloss | f->Bloss) == 0) return;
+    const Uint32 bila = SDL_MapRGB(prevedeny->format, 255, 255, 255);
+    const Uint16 vedle = static_cast<Uint16>(SDL_MapRGB(prevedeny->format, 255, 255, 255 - (1 << f->Bloss)));
+    SDL_LockSurface(const_cast<SDL_Surface*>(puvodni));
+    SDL_LockSurface(prevedeny);
+    for (int y = 0; y < prevedeny->h; ++y) {
+        Uint16* radek =
+            reinterpret_cast<Uint16*>(static_cast<Uint8*>(prevedeny->pixels) + y * prevedeny->pitch);
+        for (int x = 0; x < prevedeny->w; ++x) {
+            if (radek[x] != bila) continue;
+            Uint8 r, g, b;
+            SDL_GetRGB(pixel(puvodni, x, y), puvodni->format, &r, &g, &b);
+            if (r != 255 || g != 255 || b != 255) radek[x] = vedle;
+        }
+    }
+    SDL_UnlockSurface(prevedeny);
+    SDL_UnlockSurface(const_cast<SDL_Surface*>(puvodni));
+}
+}  // namespace
+
 Obrazek nactiObrazek(const char* cesta) {
     Obrazek o(SDL_LoadBMP_RW(SDL_RWFromFile(cesta, "rb"), 1));
     // Converted once here, a blit only copies.
     if (o && doFormatuObrazovky())
-        if (Obrazek prevedeny{SDL_DisplayFormat(o.get())}) o = std::move(prevedeny);
+        if (Obrazek prevedeny{SDL_DisplayFormat(o.get())}) {
+            bilaJenZBile(o.get(), prevedeny.get());
+            o = std::move(prevedeny);
+        }
     return o;
 }
 
@@ -120,6 +168,36 @@ void pust() {
     pripnuty.reset();
 }
 }  // namespace hodiny
+
+bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba) {
+    const std::string docasna = std::string(cesta) + ".tmp";
+    const int fd = ::open(docasna.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        chyba = std::strerror(errno);
+        return false;
+    }
+    // write() may write less than asked (a full disk, a file-size limit):
+    // go on from there until it fails outright.
+    const char* p = obsah.data();
+    size_t zbyva = obsah.size();
+    bool ok = true;
+    while (ok && zbyva > 0) {
+        const ssize_t n = ::write(fd, p, zbyva);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            chyba = n < 0 ? std::strerror(errno) : "nothing written";
+            ok = false;
+        } else {
+            p += n;
+            zbyva -= static_cast<size_t>(n);
+        }
+    }
+    if (ok && ::fsync(fd) != 0) chyba = std::strerror(errno), ok = false;
+    if (::close(fd) != 0 && ok) chyba = std::strerror(errno), ok = false;
+    if (ok && std::rename(docasna.c_str(), cesta) != 0) chyba = std::strerror(errno), ok = false;
+    if (!ok) ::unlink(docasna.c_str());
+    return ok;
+}
 
 namespace {
 // The next character, with CR LF read as one LF.

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 // Frees an SDL picture when its owner goes away.
 struct UvolniObrazek {
@@ -32,6 +33,12 @@ std::time_t ted();
 void zastav(std::time_t t);  // every later ted() returns t
 void pust();                 // back to the real clock
 }  // namespace hodiny
+
+// Writes the whole of obsah to cesta, or leaves the old file byte for byte: the
+// text goes to cesta + ".tmp", reaches the disk, and only then replaces the
+// old file; on any failure the temporary file is removed. False, with the
+// reason in chyba, when it could not.
+bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba);
 
 // Why a saved game is refused, whatever is wrong with it.
 inline constexpr const char* kPoskozenaHra = "soubor savy/grondelvik.sav byl poskozen";
