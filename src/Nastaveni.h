@@ -1,0 +1,35 @@
+// The player's choices beyond the rules of play (sound, window, gamepad), kept
+// in one small text file in the game's folder, beside savy/. A missing file
+// means the defaults; a damaged value means that value's default and never
+// stops the game. Writing replaces the file only once the new one is whole.
+#pragma once
+
+#include <string>
+
+inline constexpr const char* kSouborNastaveni = "nastaveni.txt";
+
+struct Nastaveni {
+    bool zvuk = true;            // all sound on (M)
+    int meritkoOkna = 1;         // the window shows the 800 x 600 game 1, 2 or 3 times as large (F10)
+    bool celaObrazovka = false;  // fullscreen (F11)
+    // Gamepad buttons by SDL's joystick button number; the defaults follow
+    // the common layout (bottom face button jumps).
+    int padSkok = 0;      // jump
+    int padBeh = 1;       // run, while held
+    int padUtok = 2;      // strike or shoot
+    int padZbran = 3;     // switch between sword and bow
+    int padOvladani = 6;  // Back / Select: the controls card
+    int padPauza = 7;     // Start: pause
+
+    // Reads the file. Lines are "name=value"; "#" starts a comment line.
+    // Unknown names, values out of range and anything unreadable are
+    // reported in one line on stderr and leave their default.
+    static Nastaveni nacti(const char* cesta = kSouborNastaveni);
+    // The file's whole text, every value with a short comment.
+    std::string text() const;
+    // Writes the file atomically; on failure says so once on stderr and
+    // returns false, the old file untouched.
+    bool uloz(const char* cesta = kSouborNastaveni) const;
+
+    bool operator==(const Nastaveni&) const = default;
+};
