@@ -1,6 +1,12 @@
 #include "Grondelvik.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <string>
 
 bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti) {
     bool done = false;
@@ -92,6 +98,23 @@ void snimek(Hra& hra, Uint32 cekani) {
     SDL_Flip(hra.screen);
 }
 
+const char* neviditelnyOvladac() {
+    static char jmeno[64];
+    if (!SDL_VideoDriverName(jmeno, sizeof jmeno)) return nullptr;
+    // Off-screen and dummy show nothing; the classic library's text-art
+    // drivers draw into whatever terminal started the game, if any.
+    static const char* const zadneOkno[] = {"offscreen", "dummy", "caca", "aalib"};
+    if (std::none_of(std::begin(zadneOkno), std::end(zadneOkno),
+                     [](const char* z) { return std::strcmp(z, jmeno) == 0; }))
+        return nullptr;
+    // Chosen by name (a list may name several), it is what the caller wants.
+    const char* zvoleny = std::getenv("SDL_VIDEODRIVER");
+    std::string seznam = std::string(",") + (zvoleny ? zvoleny : "") + ",";
+    for (char& c : seznam) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (seznam.find(std::string(",") + jmeno + ",") != std::string::npos) return nullptr;
+    return jmeno;
+}
+
 int SDL_main(int, char**) {
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         std::fprintf(stderr, "Nejde incializovat SDL: %s\n", SDL_GetError());
@@ -99,9 +122,20 @@ int SDL_main(int, char**) {
         return 1;
     }
     Hra hra;
+    hra.nastaveni = Nastaveni::nacti();
     hra.screen = SDL_SetVideoMode(800, 600, 0, SDL_ANYFORMAT);
     if (!hra.screen) {
         std::fprintf(stderr, "Unable to set 800x600 video: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 2;
+    }
+    // Without a reachable display SDL over SDL2 falls back to a driver that
+    // shows nothing; a game nobody can see must not run on.
+    if (const char* ovladac = neviditelnyOvladac()) {
+        std::fprintf(stderr,
+                     "Unable to set 800x600 video: no display can be reached (SDL chose the '%s' video "
+                     "driver, which shows no window)\n",
+                     ovladac);
         SDL_Quit();
         return 2;
     }

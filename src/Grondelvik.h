@@ -9,6 +9,7 @@
 #include "Hrac.h"
 #include "IO.h"
 #include "Level.h"
+#include "Nastaveni.h"
 
 // Everything the frame loop keeps for the whole run.
 struct Hra {
@@ -24,6 +25,9 @@ struct Hra {
     Obrazek obrPauza;
     Obrazek obrSmrt;
     SDL_Event event{};
+    // The player's settings file, read by the program at start; tests and
+    // tools keep the defaults.
+    Nastaveni nastaveni;
 };
 
 // Drains the event queue: the hunter sees every event unless paused, then the
@@ -37,5 +41,10 @@ bool pripravHru(Hra& hra);
 // One pass of the frame loop. The program waits 100 ms a frame; tests and
 // tools pass 0 to drive frames directly.
 void snimek(Hra& hra, Uint32 cekani);
+
+// The video driver's name when SDL opened the screen on one that shows no
+// window (offscreen, dummy, text art) without the player choosing it through
+// SDL_VIDEODRIVER; null otherwise.
+const char* neviditelnyOvladac();
 
 int SDL_main(int argc, char** argv);

@@ -105,9 +105,11 @@ TEST_F(Shell, AFrameAppliesTheScaleAndSavesThenLoads) {
 
 // Runs the real program in the scratch folder, for 20 seconds at most: its exit
 // status and what it wrote on standard error.
-std::pair<int, std::string> spust(const KopieDat& kopie, const std::string& ovladac = "dummy") {
+// prostredi: the environment it gets, SDL_VIDEODRIVER unset unless named there.
+std::pair<int, std::string> spust(const KopieDat& kopie,
+                                  const std::string& prostredi = "SDL_VIDEODRIVER=dummy") {
     const std::string chyby = (kopie.cesta() / "chyby.txt").string();
-    const std::string prikaz = "cd '" + kopie.cesta().string() + "' && SDL_VIDEODRIVER=" + ovladac +
+    const std::string prikaz = "cd '" + kopie.cesta().string() + "' && env -u SDL_VIDEODRIVER " + prostredi +
                                " timeout 20 '" GRONDELVIK_BIN "' </dev/null >/dev/null 2>'" + chyby + "'";
     const int r = std::system(prikaz.c_str());
     std::stringstream s;
@@ -151,11 +153,22 @@ TEST(StartUp, OfTwoMissingPicturesTheOneCheckedFirstIsReported) {
 
 TEST(StartUp, WithoutAVideoDeviceSdlCannotStart) {
     KopieDat kopie;
-    const auto [status, chyby] = spust(kopie, "nonexistent");
+    const auto [status, chyby] = spust(kopie, "SDL_VIDEODRIVER=nonexistent");
     EXPECT_EQ(status, 1);
     EXPECT_EQ(chyby.rfind("Nejde incializovat SDL: ", 0), 0u) << chyby;
     EXPECT_GT(chyby.size(), std::string("Nejde incializovat SDL: \n").size()) << "no reason given";
     EXPECT_EQ(chyby.back(), '\n');
+}
+
+TEST(StartUp, WithNoDisplayToReachTheProgramEndsInsteadOfPlayingUnseen) {
+    // No X server listens on this display and no Wayland one is named: SDL can
+    // only fall back to a driver that shows nothing.
+    KopieDat kopie;
+    const auto [status, chyby] = spust(kopie, "DISPLAY=:32767 WAYLAND_DISPLAY= XDG_RUNTIME_DIR=/nonexistent");
+    EXPECT_EQ(status, 2) << chyby;  // 124 would be the timeout: it ran on
+    const std::string zprava = "Unable to set 800x600 video: ";
+    EXPECT_NE(chyby.find(zprava), std::string::npos) << chyby;
+    EXPECT_GT(chyby.size(), chyby.find(zprava) + zprava.size() + 1) << "no reason given";
 }
 
 TEST(StartUp, AMessageThrownDuringPlayEndsTheProgram) {
