@@ -53,9 +53,11 @@ public:
     // small scale after; it replaces the old file only once the new one is
     // whole. Loading reads and checks the whole file first: a damaged one is
     // reported on stderr and changes nothing. A file that cannot be opened
-    // is silently neither written nor read.
-    void uloz(const char* cesta);
-    void nacti(const char* cesta);
+    // is silently neither written nor read. Both say how it went, for the
+    // shell to let the player know.
+    bool uloz(const char* cesta);  // true once the new file replaced the old one
+    enum class Nacteni { hotovo, zadnySoubor, poskozeny };
+    Nacteni nacti(const char* cesta);
     // Level t's size and the item kinds its map gives codes to.
     static MapaLevelu mapaLevelu(int t);
 

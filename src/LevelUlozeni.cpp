@@ -26,10 +26,10 @@ bool naDisk(const std::string& cesta) {
 }
 }  // namespace
 
-void Level::uloz(const char* cesta) {
+bool Level::uloz(const char* cesta) {
     const std::string docasna = std::string(cesta) + ".tmp";
     std::ofstream soubor(docasna);
-    if (!soubor.is_open()) return;  // e.g. no savy folder: nothing to save into
+    if (!soubor.is_open()) return false;  // e.g. no savy folder: nothing to save into
 
     const bool z = !vetsi;
     if (z) zvetsi();
@@ -44,18 +44,20 @@ void Level::uloz(const char* cesta) {
     if (!soubor || !naDisk(docasna) || std::rename(docasna.c_str(), cesta) != 0) {
         std::remove(docasna.c_str());
         std::fprintf(stderr, "hru se nepodarilo ulozit do %s, predchozi ulozeni zustava\n", cesta);
+        return false;
     }
+    return true;
 }
 
-void Level::nacti(const char* cesta) {
+Level::Nacteni Level::nacti(const char* cesta) {
     std::ifstream soubor(cesta);
-    if (!soubor.is_open()) return;
+    if (!soubor.is_open()) return Nacteni::zadnySoubor;
     UlozenaHra u;
     try {
         u = UlozenaHra::precti(soubor, mapaLevelu);
     } catch (const char* zprava) {
         std::fprintf(stderr, "%s\n", zprava);
-        return;
+        return Nacteni::poskozeny;
     }
 
     // Loading stays large; the shell restores the chosen scale this frame.
@@ -78,4 +80,5 @@ void Level::nacti(const char* cesta) {
     list->nacti(u.predmety);
     set->nacti(u.nepratele);
     bInfo->nacti(u.zasahy, u.minuti);
+    return Nacteni::hotovo;
 }
