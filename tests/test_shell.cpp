@@ -164,7 +164,10 @@ TEST(StartUp, WithNoDisplayToReachTheProgramEndsInsteadOfPlayingUnseen) {
     // No X server listens on this display and no Wayland one is named: SDL can
     // only fall back to a driver that shows nothing.
     KopieDat kopie;
-    const auto [status, chyby] = spust(kopie, "DISPLAY=:32767 WAYLAND_DISPLAY= XDG_RUNTIME_DIR=/nonexistent");
+    // SDL2 unloads the display libraries it tried before the leak check runs, so what they keep cannot be
+    // told from ours under LeakSanitizer: leaks are not this test's business.
+    const auto [status, chyby] = spust(
+        kopie, "DISPLAY=:32767 WAYLAND_DISPLAY= XDG_RUNTIME_DIR=/nonexistent ASAN_OPTIONS=detect_leaks=0");
     EXPECT_EQ(status, 2) << chyby;  // 124 would be the timeout: it ran on
     const std::string zprava = "Unable to set 800x600 video: ";
     EXPECT_NE(chyby.find(zprava), std::string::npos) << chyby;
