@@ -74,12 +74,11 @@ void snimek(Hra& hra, Uint32 cekani) {
     // Paused or dead, the last frame stays and the picture goes over it.
     hra.udalosti.vymaz();
     if (!hra.pauza && !hra.smrt) {
-        const bool zivy = hra.hrac->zivoty > 0;  // a failed load gives a dead hunter one more frame
         hra.level->vykresliSe(hra.screen);
         hra.udalosti = hra.level->udalosti();
         if (hra.hrac->zivoty <= 0) {
             hra.smrt = true;
-            if (zivy) hra.udalosti.pridej(Udalost::smrt);
+            hra.udalosti.pridej(Udalost::smrt);
         }
     } else if (hra.pauza && !hra.smrt) {
         vykresliObrazek(hra.obrPauza.get(), hra.screen, 200, 200);

@@ -28,9 +28,10 @@ void noty(Stopa& s, const T& vzor, const std::string& text, double krok, double 
 // clang-format off
 const std::map<std::string, std::function<void(Stopa&)>> kRecepty = {
     {"mec", [](Stopa& s) {
-        pridejSum(s, N{.druh = Filtr::pasmo, .pasmo0 = 3200, .pasmo1 = 500, .q = 2, .delka = 0.2,
-                       .nabeh = 0.05, .pokles = 0.07, .semeno = 11});
-        pridejTon(s, T{.f0 = 1800, .f1 = 700, .delka = 0.16, .nabeh = 0.04, .pokles = 0.05, .hlasitost = 0.08});
+        // The blade cuts in at once, so the swing is heard with the key.
+        pridejSum(s, N{.druh = Filtr::pasmo, .pasmo0 = 3600, .pasmo1 = 500, .q = 2, .delka = 0.2,
+                       .nabeh = 0.012, .pokles = 0.08, .semeno = 11});
+        pridejTon(s, T{.f0 = 1800, .f1 = 700, .delka = 0.16, .nabeh = 0.012, .pokles = 0.05, .hlasitost = 0.08});
     }},
     {"vystrel", [](Stopa& s) {
         pridejTon(s, T{.tvar = Tvar::struna, .f0 = 196, .f1 = 185, .delka = 0.26, .nabeh = 0.001,
