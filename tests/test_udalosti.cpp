@@ -145,6 +145,35 @@ TEST_F(ShellUdalosti, PauseDeathSavingAndLoadingAreHeardAndAPausedFrameIsSilent)
     EXPECT_TRUE(hra.smrt);
 }
 
+TEST_F(ShellUdalosti, TheFramesSoundFollowsItsEventsPauseTheSoundKeyAndDeath) {
+    hra.zvuk = std::make_unique<Zvuk>();  // SDL's dummy audio driver
+    ASSERT_TRUE(hra.zvuk->otevreno());
+    auto efekt = [&](Udalost u) {
+        for (int k = 0; k < Mix_AllocateChannels(-1); ++k)
+            if (Mix_Playing(k) && Mix_GetChunk(k) == hra.zvuk->efekt(u)) return true;
+        return false;
+    };
+    // The keys, then the tune loaded, whether it is held, the effect heard and how many play.
+    // clang-format off
+    const std::tuple<std::string, int, bool, Udalost, int> kroky[] = {
+        {"", 1, false, Udalost::pocet, 0}, {"P", 1, true, Udalost::pauza, 1},
+        {"P", 1, false, Udalost::pokracovani, 2}, {"Space", 1, false, Udalost::mec, 3},
+        {"M", 1, true, Udalost::pocet, 0}, {"Space", 1, true, Udalost::pocet, 0},
+        {"M", 1, false, Udalost::pocet, 0}};
+    // clang-format on
+    for (const auto& [klavesy, ladeni, drzi, zvuk, kanalu] : kroky) {
+        hra.hrac->citac = 0;
+        snimekS(klavesy);
+        EXPECT_EQ(
+            r(hra.zvuk->hudba(), Mix_PausedMusic(), zvuk == Udalost::pocet || efekt(zvuk), Mix_Playing(-1)),
+            r(ladeni, drzi, 1, kanalu))
+            << klavesy;
+    }
+    hra.hrac->zivoty = 0;
+    snimekS("");
+    EXPECT_EQ(r(hra.zvuk->hudba(), Mix_PlayingMusic(), efekt(Udalost::smrt)), r(0, 0, 1));
+}
+
 TEST_F(ShellUdalosti, MSwitchesAllSoundAndTheChoiceIsWrittenAtOnce) {
     kopie.smaz("nastaveni.txt");
     for (const auto& [kroky, zvuk, soubor] : {std::tuple("M M", 1, false), std::tuple("M", 0, true),
