@@ -15,6 +15,8 @@ constexpr int kFrekvence = 22050;
 constexpr int kVyrovnavaci = 512;
 constexpr int kKanalu = 16;
 constexpr int kNabehHudby = 500;  // ms: a new level's jingle stays in front
+// The tune a quarter below the effects, so a blow over it keeps its headroom.
+constexpr int kHlasitostHudby = MIX_MAX_VOLUME * 3 / 4;
 
 // Audio back ends (ALSA above all) print their own lines when no device
 // answers; while the device is looked for they go nowhere, and the game says
@@ -65,6 +67,7 @@ Zvuk::Zvuk(const std::string& slozka) {
     }
     zarizeni = true;
     Mix_AllocateChannels(kKanalu);
+    Mix_VolumeMusic(kHlasitostHudby);
 
     std::vector<std::string> chybi;
     for (int i = 0; i < kPocetUdalosti; ++i) {
