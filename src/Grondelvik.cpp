@@ -71,8 +71,9 @@ void snimek(Hra& hra, Uint32 cekani) {
     if (hra.nastaveni.zvuk != zvukPred) hra.nastaveni.uloz();
     if (cekani) SDL_Delay(cekani);
 
-    // Paused or dead, the last frame stays and the picture goes over it.
+    // A frame that does not run the world gives only the shell's events.
     hra.udalosti.vymaz();
+    // Paused or dead, the last frame stays and the picture goes over it.
     if (!hra.pauza && !hra.smrt) {
         hra.level->vykresliSe(hra.screen);
         hra.udalosti = hra.level->udalosti();
