@@ -137,7 +137,8 @@ TEST_F(Prehravani, EventsPlayOnceEachAndTheTuneFollowsLevelPauseDeathAndTheSound
         z->snimek(u, stav);
         SCOPED_TRACE(
             ::testing::PrintToString(std::make_tuple(stav.zapnuto, stav.uroven, stav.pauza, stav.mrtvy)));
-        EXPECT_EQ(r(z->hudba(), Mix_PlayingMusic(), ladeni && Mix_PausedMusic()), r(ladeni, ladeni != 0, drzi));
+        EXPECT_EQ(r(z->hudba(), Mix_PlayingMusic(), ladeni && Mix_PausedMusic()),
+                  r(ladeni, ladeni != 0, drzi));
         EXPECT_EQ(r(hraje(z->efekt(Udalost::mec)), hraje(z->efekt(Udalost::zasah)), Mix_Playing(-1)),
                   stav.zapnuto ? r(1, 1, 2) : r(0, 0, 0));
     }
