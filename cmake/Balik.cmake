@@ -16,12 +16,14 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "side-scrolling action platformer with a h
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A hunter walks, runs, jumps and falls through tile levels, fights warriors
 and thieves with a sword or a bow, collects arrows, quivers and health, and
 takes the exit to the next level. Three levels (a castle, the outdoors, the
-polar ice) repeat with rising difficulty.
+polar ice) repeat with rising difficulty. Every blow, shot and pickup is
+heard, and each level has its own tune.
 
 Each player's saved game is kept in their own folder under
 ~/.local/share/grondelvik/.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://grondelvik.example.org/)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

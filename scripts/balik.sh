@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build-pkg/ and, with "test", proves it: lintian
-# finds no error, and the unpacked package's launcher plays in a real window
-# (Xvfb) once on each SDL 1.2 runtime, as two players with their own homes,
-# each saving with S into their own game folder only.
+# finds no error or warning, AppStream accepts its metadata, and the unpacked
+# package's launcher plays in a real window (Xvfb) once on each SDL 1.2
+# runtime, with sound (SDL's disk audio driver), as two players with their own
+# homes, each saving with S into their own game folder only.
 #   usage: scripts/balik.sh [test]
 # The build's own prerequisites come from scripts/grondelvik.sh.
 set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$koren/build-pkg"
-nastroje=(dpkg-dev lintian xvfb xdotool)
+nastroje=(dpkg-dev lintian appstream xvfb xdotool)
 
 doinstaluj() {
     local chybi=() sudo=()
@@ -40,7 +41,8 @@ selhal() {
 zavislosti="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $zavislosti"
 grep -q 'libsdl1.2-compat-shim | libsdl1.2debian' <<<"$zavislosti" || selhal "SDL 1.2 is not an alternative"
-lintian --tag-display-limit 0 --fail-on error "$deb" || selhal "lintian reports errors"
+grep -q 'libsdl-mixer1.2' <<<"$zavislosti" || selhal "the package does not depend on SDL_mixer"
+lintian --tag-display-limit 0 --fail-on error,warning "$deb" || selhal "lintian reports errors or warnings"
 
 tmp="$(mktemp -d)"
 xvfb="" hra=""
@@ -53,6 +55,16 @@ znacka="$tmp/znacka"
 touch "$znacka"
 dpkg-deb -x "$deb" "$tmp/root"
 spoustec="$tmp/root/usr/games/grondelvik"
+
+# The licence, the AppStream metadata of the package's own version, the sounds.
+grep -q '^License: GPL-3.0-or-later' "$tmp/root/usr/share/doc/grondelvik/copyright" || selhal "no GPL-3.0-or-later"
+metainfo="$tmp/root/usr/share/metainfo/org.example.grondelvik.metainfo.xml"
+appstreamcli validate --no-net --pedantic "$metainfo" || selhal "AppStream refuses $metainfo"
+grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\"" "$metainfo" ||
+    selhal "the metadata's newest release is not the package's version"
+for z in mec.wav chyba.wav hrad.ogg venku.ogg pol.ogg; do
+    [ -s "$tmp/root/usr/share/games/grondelvik/zvuky/$z" ] || selhal "the sound zvuky/$z is not installed"
+done
 
 # Installed data that is missing is refused before the game starts.
 mv "$tmp/root/usr/share/games/grondelvik/grafika" "$tmp/grafika"
@@ -77,14 +89,14 @@ displej=120
 while [ -e "/tmp/.X$displej-lock" ] || [ -e "/tmp/.X11-unix/X$displej" ]; do displej=$((displej + 1)); done
 Xvfb ":$displej" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=":$displej" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+export DISPLAY=":$displej" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 hraj() {  # player, LD_LIBRARY_PATH, the SDL library that must be loaded
     local domov="$tmp/$1" pid okno status=0
     local sav="$domov/.local/share/grondelvik/savy/grondelvik.sav"
     mkdir -p "$domov"
-    env -u XDG_DATA_HOME HOME="$domov" LD_LIBRARY_PATH="$2" "$spoustec" &
+    env -u XDG_DATA_HOME HOME="$domov" LD_LIBRARY_PATH="$2" SDL_DISKAUDIOFILE="$tmp/$1.raw" "$spoustec" &
     pid=$!
     hra=$pid
     okno="$(timeout 20 xdotool search --sync --name '^Grondelvik$' | head -n 1)" || selhal "$1: no window"
@@ -100,7 +112,11 @@ hraj() {  # player, LD_LIBRARY_PATH, the SDL library that must be loaded
     hra=""
     [ "$status" -eq 0 ] || selhal "$1: the game ended with status $status"
     [ "$(find "$domov" -name '*.sav')" = "$sav" ] || selhal "$1: saves elsewhere in the home"
-    echo "$1 saved into ~/.local/share/grondelvik/savy/ on $3"
+    # The level's tune came out of the disk audio driver (16-bit samples).
+    local spicka
+    spicka="$(od -An -v -td2 -w2 "$tmp/$1.raw" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }')"
+    [ "$spicka" -gt 100 ] || selhal "$1: no sound came out (loudest sample $spicka)"
+    echo "$1 saved into ~/.local/share/grondelvik/savy/ on $3, and heard its tune (loudest sample $spicka)"
 }
 
 systemovy="$(ldconfig -p | awk '/libSDL-1\.2\.so\.0 / {print $NF; exit}')"

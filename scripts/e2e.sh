@@ -41,7 +41,7 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 data="$pracovni/data"
 mkdir -p "$data/savy"
-cp -r "$koren/data/grafika" "$koren/data/mapy" "$data/"
+cp -r "$koren/data/grafika" "$koren/data/mapy" "$koren/data/zvuky" "$data/"
 sav="$data/savy/grondelvik.sav"
 
 (cd "$data" && exec "$program" 2>"$pracovni/chyby.txt") &
@@ -145,6 +145,10 @@ status=0
 wait "$hra_pid" || status=$?
 hra_pid=""
 over "Escape ends the program with status 0" [ "$status" -eq 0 ]
+
+# ---- sound (scripts/e2e-zvuk.sh) ----
+. "$koren/scripts/e2e-zvuk.sh"
+# ---- end of sound ----
 
 # A missing picture: its message on stderr and status 1.
 rm "$data/grafika/ostatni/pauza.bmp"

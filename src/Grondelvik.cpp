@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti) {
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk) {
     bool done = false;
     while (SDL_PollEvent(&event)) {
         if (!pauza) hrac->akce(event);
@@ -20,6 +20,7 @@ bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool&
                 case SDLK_KP_MINUS: velka = false; break;
                 case SDLK_KP_PLUS: velka = true; break;
                 case SDLK_F9: nacti = true; break;
+                case SDLK_m: zvuk = !zvuk; break;
                 default: break;
             }
         } else if (event.type == SDL_QUIT) {
@@ -64,26 +65,38 @@ bool pripravHru(Hra& hra) {
 }
 
 void snimek(Hra& hra, Uint32 cekani) {
-    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti);
+    const bool pauzaPred = hra.pauza, zvukPred = hra.nastaveni.zvuk;
+    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, hra.nastaveni.zvuk);
+    // The player's choice outlives the run.
+    if (hra.nastaveni.zvuk != zvukPred) hra.nastaveni.uloz();
     if (cekani) SDL_Delay(cekani);
 
+    // A frame that does not run the world gives only the shell's events.
+    hra.udalosti.vymaz();
     // Paused or dead, the last frame stays and the picture goes over it.
     if (!hra.pauza && !hra.smrt) {
         hra.level->vykresliSe(hra.screen);
-        if (hra.hrac->zivoty <= 0) hra.smrt = true;
+        hra.udalosti = hra.level->udalosti();
+        if (hra.hrac->zivoty <= 0) {
+            hra.smrt = true;
+            hra.udalosti.pridej(Udalost::smrt);
+        }
     } else if (hra.pauza && !hra.smrt) {
         vykresliObrazek(hra.obrPauza.get(), hra.screen, 200, 200);
     } else {
         vykresliObrazek(hra.obrSmrt.get(), hra.screen, 150, 250);
     }
 
+    if (hra.pauza != pauzaPred) hra.udalosti.pridej(hra.pauza ? Udalost::pauza : Udalost::pokracovani);
+
     if (hra.uloz) {
-        hra.level->uloz("savy/grondelvik.sav");
+        hra.udalosti.pridej(hra.level->uloz("savy/grondelvik.sav") ? Udalost::ulozeno : Udalost::chyba);
         hra.uloz = false;
     }
     // Also when nothing could be loaded: a dead hunter gets one more frame.
     if (hra.nacti) {
-        hra.level->nacti("savy/grondelvik.sav");
+        const bool nacteno = hra.level->nacti("savy/grondelvik.sav") == Level::Nacteni::hotovo;
+        hra.udalosti.pridej(nacteno ? Udalost::nacteno : Udalost::chyba);
         hra.smrt = false;
         hra.nacti = false;
     }
@@ -96,6 +109,10 @@ void snimek(Hra& hra, Uint32 cekani) {
         hra.level->zmensi();
 
     SDL_Flip(hra.screen);
+
+    if (hra.zvuk)
+        hra.zvuk->snimek(hra.udalosti, {hra.nastaveni.zvuk, hra.level->typLevelu(), hra.pauza,
+                                        hra.smrt || hra.hrac->zivoty <= 0});
 }
 
 const char* neviditelnyOvladac() {
@@ -146,10 +163,12 @@ int SDL_main(int, char**) {
         SDL_Quit();
         return 1;
     }
+    hra.zvuk = std::make_unique<Zvuk>();
 
     try {
         while (!hra.konec) snimek(hra, 100);
     } catch (const char* zprava) {
+        hra.zvuk.reset();
         hra.level.reset();
         hra.hrac.reset();
         hra.obrPauza.reset();
@@ -159,7 +178,8 @@ int SDL_main(int, char**) {
         return 1;
     }
 
-    // Pictures go before SDL does.
+    // Pictures and sounds go before SDL does.
+    hra.zvuk.reset();
     hra.obrPauza.reset();
     hra.obrSmrt.reset();
     hra.hrac.reset();

@@ -10,6 +10,8 @@
 #include "IO.h"
 #include "Level.h"
 #include "Nastaveni.h"
+#include "Udalosti.h"
+#include "Zvuk.h"
 
 // Everything the frame loop keeps for the whole run.
 struct Hra {
@@ -28,11 +30,15 @@ struct Hra {
     // The player's settings file, read by the program at start; tests and
     // tools keep the defaults.
     Nastaveni nastaveni;
+    // Everything the last frame did that can be heard, the world's and the shell's.
+    Udalosti udalosti;
+    // Opened by the program only; tests and tools play silently.
+    std::unique_ptr<Zvuk> zvuk;
 };
 
 // Drains the event queue: the hunter sees every event unless paused, then the
-// global keys set the flags. True when the player asked to quit.
-bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti);
+// global keys set the flags (M toggles zvuk). True when the player asked to quit.
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk);
 
 // Builds the hunter, level 1 and the overlay pictures into hra (its screen
 // must be set). Prints the failure and returns false when something is missing.

@@ -213,6 +213,7 @@ void Hrac::strel(int trida) {
     }
     VystrelenySip& s = vSipy[pozSipy];
     s.vzdalenost = 0;
+    s.zaseknuty = false;  // the slot may hold a spent arrow
     s.vlevo = vlevo;
     // The arrow keeps the hunter's own step for its whole flight.
     s.rychlost = stop ? 0 : (b ? beh + 10 : 10);

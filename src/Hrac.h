@@ -22,6 +22,7 @@ struct VystrelenySip {
     bool vlevo = false;
     int vzdalenost = 0;
     int rychlost = 0;
+    bool zaseknuty = false;  // stopped by a wall, heard once; not saved
 };
 
 class Hrac {

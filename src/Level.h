@@ -12,6 +12,7 @@
 #include "IO.h"
 #include "ListPredmetu.h"
 #include "SetNepratel.h"
+#include "Udalosti.h"
 #include "UlozenaHra.h"
 
 class Hrac;
@@ -60,6 +61,11 @@ public:
     Nacteni nacti(const char* cesta);
     // Level t's size and the item kinds its map gives codes to.
     static MapaLevelu mapaLevelu(int t);
+
+    // What the world did in its last frame, for the shell to play.
+    const Udalosti& udalosti() const { return zaznam; }
+    // Which of the three levels this is (1 castle, 2 outdoors, 3 polar ice).
+    int typLevelu() const { return typ; }
 
 private:
     friend struct LevelTest;
@@ -125,4 +131,5 @@ private:
     std::unique_ptr<ListPredmetu> list;
     std::unique_ptr<SetNepratel> set;
     std::unique_ptr<BojoveInfo> bInfo;
+    Udalosti zaznam;  // started afresh by every frame
 };

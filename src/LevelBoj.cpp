@@ -136,8 +136,10 @@ void Level::utoc(Nepritel* n) {
     if (BojoveInfo::trefil(t.obratnost, h.obratnost)) {
         h.zivoty = omez(static_cast<long long>(h.zivoty) - BojoveInfo::zraneni(t.sila));
         bInfo->addZasah(telo.levyHorni);
+        zaznam.pridej(Udalost::zraneni);
     } else {
         bInfo->addMinul(telo.levyHorni);
+        zaznam.pridej(Udalost::minuti);
     }
 }
 
@@ -182,14 +184,17 @@ void Level::hracUtociNa(Nepritel* n, bool mec) {
     const SDL_Rect kde = bod(n->vlevo ? n->pozice.x + t.sirka : n->pozice.x, n->pozice.y);
     if (!BojoveInfo::trefil(h.obratnost, t.obratnost)) {
         bInfo->addMinul(kde);
+        zaznam.pridej(Udalost::minuti);
         return;
     }
     n->zivoty = omez(static_cast<long long>(n->zivoty) - BojoveInfo::zraneni(h.sila));
     if (n->zivoty <= 0) {
         set->deleteNepritel(n);  // n is gone from here on
         h.score = omez(h.score + 100LL * obtiznost);
+        zaznam.pridej(Udalost::zabiti);
     }
     bInfo->addZasah(kde);
+    zaznam.pridej(Udalost::zasah);
     if (std::rand() % 10 != 0) return;
     if (mec) {
         h.sila = omez(h.sila + 1LL);

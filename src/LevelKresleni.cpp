@@ -9,6 +9,7 @@ RozsahBunek rozsahBunek(int pozice, int rozmer, int bunka) {
 }
 
 void Level::vykresliSe(SDL_Surface* obrazovka) {
+    zaznam.vymaz();
     const SDL_Rect pozice = hrac->pozice;
 
     // Background, solid tiles and items.
@@ -25,7 +26,10 @@ void Level::vykresliSe(SDL_Surface* obrazovka) {
     pohniSNeprateli();
     // A swing is resolved once, in the frame it starts; drawing the hunter
     // counts it down.
-    if (hrac->aMec == hrac->nMec - 1) hracUtok();
+    if (hrac->aMec == hrac->nMec - 1) {
+        zaznam.pridej(Udalost::mec);
+        hracUtok();
+    }
     hrac->vykresliSe(obrazovka);
     bInfo->vykresliSe(obrazovka, hrac->pozice);
 
@@ -49,4 +53,5 @@ void Level::dalsiLevel() {
     nactiLvl(nextLvl);
     hrac->novyLvl = false;
     if (b) zmensi();
+    zaznam.pridej(Udalost::novyLevel);
 }

@@ -80,6 +80,8 @@ void Level::kontrola() {
 
     const int y0 = h.pozice.y;
     if (h.vzduch) {
+        // Only a jump from the ground starts with no fall speed.
+        if (h.pad == 0) zaznam.pridej(Udalost::skok);
         h.aNohy = 6;
         const int ty = y0 - h.skok + h.pad;
         const int y = volnoY(y0, h.pozice.x, ty, h.sirka, h.vyska, tolerance);
@@ -88,6 +90,7 @@ void Level::kontrola() {
             h.aNohy = 2;
             h.vzduch = false;
             h.pad = 0;
+            zaznam.pridej(Udalost::dopad);
         } else {
             // Also under a ceiling: he hangs there until pad outweighs skok.
             h.pad += kTize;
@@ -122,6 +125,10 @@ void Level::seberePredmety(int sx, int sy) {
 
     auto seber = [&](int c, int r) {
         if (Predmet* p = list->getPredmet(c, r)) {
+            zaznam.pridej(p == sip.get()      ? Udalost::sebranySip
+                          : p == toulec.get() ? Udalost::sebranyToulec
+                          : p == zivoty.get() ? Udalost::sebraneZivoty
+                                              : Udalost::vychod);
             p->sebere(hrac);
             list->removeFrom(c, r);
         }
@@ -150,6 +157,7 @@ void Level::letSipu() {
     Hrac& h = *hrac;
     for (int k = 0; k < h.pozSipy;) {
         VystrelenySip& s = h.vSipy[k];
+        if (s.vzdalenost == 0) zaznam.pridej(Udalost::vystrel);  // shot since the last frame
         const double uhel = s.alfa * kPi / 180;
         const int a = static_cast<int>(std::cos(uhel) * kKrokSipu);
         const int b = static_cast<int>(std::sin(uhel) * kKrokSipu);
@@ -160,6 +168,9 @@ void Level::letSipu() {
         if (volnoX(s.x, tx, s.y, 10, 3, 0) == tx && volnoY(s.y, s.x, ty, 10, 3, 0) == ty) {
             s.x = tx;
             s.y = ty;
+        } else if (!s.zaseknuty) {
+            s.zaseknuty = true;
+            zaznam.pridej(Udalost::sipVeZdi);
         }
         s.vzdalenost += kKrokSipu;
         if (s.vzdalenost > kDostrelSipu) {

@@ -49,7 +49,8 @@ TEST_F(Shell, StartsOnLevelOneAndAFramesKeysSetTheFlagsReachingTheHunterOnlyWhil
     for (const auto& [kroky, cekam] : pripady) {
         hra.pauza = kroky[0] == '|', hra.velka = true, hra.uloz = hra.nacti = hra.hrac->vlevo = false;
         for (SDL_Event e : udalosti(kroky.substr(kroky[0] == '|'))) ASSERT_EQ(SDL_PushEvent(&e), 0);
-        const bool konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti);
+        const bool konec =
+            k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, hra.nastaveni.zvuk);
         const std::string flagy = std::string(konec ? "K" : "") + (hra.pauza ? "P" : "") +
                                   (hra.velka ? "V" : "") + (hra.uloz ? "U" : "") + (hra.nacti ? "N" : "") +
                                   (hra.hrac->vlevo ? "L" : "");

@@ -2,7 +2,7 @@
 // with the clock pinned so every run is the same; writes chosen frames as
 // pictures (and their fingerprints) and saves the game at chosen frames.
 //
-//   prehravac SCRIPT OUT_DIR [--data DIR] [--stopa]
+//   prehravac SCRIPT OUT_DIR [--data DIR] [--stopa] [--udalosti]
 //
 // The game runs in a scratch folder that sees DIR's pictures and maps, so
 // its S and F9 never touch a player's saved game. The script is text, one
@@ -21,6 +21,8 @@
 //   90 konec             the last frame (else the last one named, or quit)
 //
 // --stopa prints the hunter after every frame: frame x y health arrows score.
+// --udalosti prints what every frame gave to be heard: "frame: events", the
+// frames that gave nothing left out. No sound is played.
 #include <SDL.h>
 #include <unistd.h>
 
@@ -198,17 +200,19 @@ bool znamy(const std::string& co) {
 int main(int argc, char** argv) {
     std::vector<std::string> poradi;
     fs::path data = GRONDELVIK_DATA;
-    bool stopa = false;
+    bool stopa = false, zvuky = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--data" && i + 1 < argc)
             data = argv[++i];
         else if (a == "--stopa")
             stopa = true;
+        else if (a == "--udalosti")
+            zvuky = true;
         else
             poradi.push_back(a);
     }
-    if (poradi.size() != 2) chyba("usage: prehravac SCRIPT OUT_DIR [--data DIR] [--stopa]");
+    if (poradi.size() != 2) chyba("usage: prehravac SCRIPT OUT_DIR [--data DIR] [--stopa] [--udalosti]");
     const Skript skript = nactiSkript(poradi[0]);
     for (const auto& polozka : skript.snimky)
         if (const Prikaz& p = polozka.second; !znamy(p.co))
@@ -240,6 +244,7 @@ int main(int argc, char** argv) {
                 if (stopa)
                     std::printf("%d %d %d %d %d %d\n", n, hra.hrac->pozice.x, hra.hrac->pozice.y,
                                 hra.hrac->zivoty, hra.hrac->pocetSipu, hra.hrac->score);
+                if (zvuky && !hra.udalosti.zadne()) std::printf("%d: %s\n", n, hra.udalosti.text().c_str());
                 bool konec = false;
                 for (auto i = od; i != po; ++i) {
                     const Prikaz& p = i->second;
