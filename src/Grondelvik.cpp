@@ -8,10 +8,10 @@
 #include <iterator>
 #include <string>
 
-bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti) {
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, Doplnky* doplnky) {
     bool done = false;
-    while (SDL_PollEvent(&event)) {
-        if (!pauza) hrac->akce(event);
+    while (doplnky ? doplnky->dalsiUdalost(event) : SDL_PollEvent(&event)) {
+        if (!pauza && !(doplnky && doplnky->karta)) hrac->akce(event);
         if (event.type == SDL_KEYDOWN) {
             switch (event.key.keysym.sym) {
                 case SDLK_ESCAPE: done = true; break;
@@ -22,6 +22,7 @@ bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool&
                 case SDLK_F9: nacti = true; break;
                 default: break;
             }
+            if (doplnky) doplnky->klavesa(event.key.keysym);
         } else if (event.type == SDL_QUIT) {
             done = true;
         }
@@ -47,9 +48,10 @@ bool pripravHru(Hra& hra) {
     hra.pauza = hra.smrt = hra.uloz = hra.nacti = false;
     hra.velka = true;
 
-    // Both are loaded before either is tested.
+    // All are loaded before any is tested.
     hra.obrPauza = nactiObrazek("grafika/ostatni/pauza.bmp");
     hra.obrSmrt = nactiObrazek("grafika/ostatni/konec.bmp");
+    hra.obrOvladani = nactiObrazek("grafika/ostatni/ovladani.bmp");
     if (!hra.obrPauza) {
         std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp\n");
         return false;
@@ -58,17 +60,24 @@ bool pripravHru(Hra& hra) {
         std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/konec.bmp\n");
         return false;
     }
+    if (!hra.obrOvladani) {
+        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/ovladani.bmp\n");
+        return false;
+    }
     nastavBilyKlic(hra.obrPauza.get());
     nastavBilyKlic(hra.obrSmrt.get());
+    nastavBilyKlic(hra.obrOvladani.get());
     return true;
 }
 
 void snimek(Hra& hra, Uint32 cekani) {
-    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti);
+    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, &hra.doplnky);
     if (cekani) SDL_Delay(cekani);
 
     // Paused or dead, the last frame stays and the picture goes over it.
-    if (!hra.pauza && !hra.smrt) {
+    if (hra.doplnky.kresliKartu(hra.screen, hra.obrOvladani.get())) {
+        // the controls card holds the world
+    } else if (!hra.pauza && !hra.smrt) {
         hra.level->vykresliSe(hra.screen);
         if (hra.hrac->zivoty <= 0) hra.smrt = true;
     } else if (hra.pauza && !hra.smrt) {
@@ -95,7 +104,8 @@ void snimek(Hra& hra, Uint32 cekani) {
     else
         hra.level->zmensi();
 
-    SDL_Flip(hra.screen);
+    // Scaled into the window when it is larger.
+    hra.doplnky.ukaz(hra.screen, hra.nastaveni);
 }
 
 const char* neviditelnyOvladac() {
@@ -123,7 +133,7 @@ int SDL_main(int, char**) {
     }
     Hra hra;
     hra.nastaveni = Nastaveni::nacti();
-    hra.screen = SDL_SetVideoMode(800, 600, 0, SDL_ANYFORMAT);
+    hra.screen = hra.doplnky.otevri(hra.nastaveni);
     if (!hra.screen) {
         std::fprintf(stderr, "Unable to set 800x600 video: %s\n", SDL_GetError());
         SDL_Quit();
@@ -154,6 +164,8 @@ int SDL_main(int, char**) {
         hra.hrac.reset();
         hra.obrPauza.reset();
         hra.obrSmrt.reset();
+        hra.obrOvladani.reset();
+        hra.doplnky.zavri();
         std::fprintf(stderr, "%s\n", zprava);
         SDL_Quit();
         return 1;
@@ -162,6 +174,8 @@ int SDL_main(int, char**) {
     // Pictures go before SDL does.
     hra.obrPauza.reset();
     hra.obrSmrt.reset();
+    hra.obrOvladani.reset();
+    hra.doplnky.zavri();
     hra.hrac.reset();
     hra.level.reset();
     SDL_Quit();
