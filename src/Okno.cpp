@@ -5,27 +5,88 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define GRONDELVIK_SSSE3 1
+#endif
+
 namespace {
 
-// One source row into one target row: whole factors by plain repetition,
-// any other through the column map.
+#ifdef GRONDELVIK_SSSE3
+// Any factor: four target pixels a shuffle of the four source pixels from
+// the group's first, by the group's byte mask. SSSE3 is not in every x86-64
+// processor, so it is asked for when the program runs.
+__attribute__((target("ssse3"))) void rozsirMaskami(const Uint32* z, Uint32* d, const int* zaklady,
+                                                    const std::array<Uint8, 16>* masky, size_t n) {
+    for (size_t g = 0; g < n; ++g)
+        _mm_storeu_si128(
+            reinterpret_cast<__m128i*>(d + 4 * g),
+            _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(z + zaklady[g])),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(masky[g].data()))));
+}
+const bool kMaSsse3 = __builtin_cpu_supports("ssse3");
+#endif
+
+// One source row into one target row through the column map; a whole
+// factor repeats each pixel.
 template <class P>
 void rozsir(const Uint8* z, Uint8* d, const std::vector<int>& sloupce, int nasobek) {
     const P* zdroj = reinterpret_cast<const P*>(z);
     P* cil = reinterpret_cast<P*>(d);
     const int w = static_cast<int>(sloupce.size());
-    switch (nasobek) {
-        case 1: std::memcpy(cil, zdroj, w * sizeof(P)); break;
-        case 2:
-            for (int x = 0; x < w / 2; ++x) cil[2 * x] = cil[2 * x + 1] = zdroj[x];
-            break;
-        case 3:
-            for (int x = 0; x < w / 3; ++x) cil[3 * x] = cil[3 * x + 1] = cil[3 * x + 2] = zdroj[x];
-            break;
-        default:
-            for (int x = 0; x < w; ++x) cil[x] = zdroj[sloupce[x]];
-    }
+    if (nasobek > 0)
+        for (int x = 0; x < w / nasobek; ++x)
+            for (int i = 0; i < nasobek; ++i) cil[nasobek * x + i] = zdroj[x];
+    else
+        for (int x = 0; x < w; ++x) cil[x] = zdroj[sloupce[x]];
 }
+
+}  // namespace
+
+// The same for 32-bit pixels, four target pixels a store: at 2x and 3x
+// four source pixels are shuffled into 8 or 12, otherwise picked by masks or
+// gathered.
+void Zvetsovac::rozsir32(const Uint8* z, Uint8* d) const {
+    const Uint32* zdroj = reinterpret_cast<const Uint32*>(z);
+    Uint32* cil = reinterpret_cast<Uint32*>(d);
+    const int w = static_cast<int>(sloupce.size());
+    int x = 0;
+#ifdef GRONDELVIK_SSSE3
+    if (kMaSsse3 && !masky.empty()) {
+        rozsirMaskami(zdroj, cil, zaklady.data(), masky.data(), masky.size());
+        x = 4 * static_cast<int>(masky.size());
+    }
+#endif
+#ifdef __SSE2__
+    const auto uloz = [&](int i, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(cil + i), v); };
+    const auto nacti = [&](int i) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(zdroj + i)); };
+    if (nasobek == 2) {
+        for (; x + 8 <= w; x += 8) {
+            const __m128i v = nacti(x / 2);
+            uloz(x, _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 1, 0, 0)));
+            uloz(x + 4, _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 2, 2)));
+        }
+    } else if (nasobek == 3) {
+        for (; x + 12 <= w; x += 12) {
+            const __m128i v = nacti(x / 3);
+            uloz(x, _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 0, 0, 0)));
+            uloz(x + 4, _mm_shuffle_epi32(v, _MM_SHUFFLE(2, 2, 1, 1)));
+            uloz(x + 8, _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 2)));
+        }
+    } else {
+        for (; x + 4 <= w; x += 4)
+            uloz(x, _mm_setr_epi32(
+                        static_cast<int>(zdroj[sloupce[x]]), static_cast<int>(zdroj[sloupce[x + 1]]),
+                        static_cast<int>(zdroj[sloupce[x + 2]]), static_cast<int>(zdroj[sloupce[x + 3]])));
+    }
+#endif
+    for (; x < w; ++x) cil[x] = zdroj[sloupce[x]];
+}
+
+namespace {
 
 void rozsir3(const Uint8* z, Uint8* d, const std::vector<int>& sloupce) {
     for (size_t x = 0; x < sloupce.size(); ++x) std::memcpy(d + 3 * x, z + 3 * sloupce[x], 3);
@@ -57,6 +118,15 @@ Zvetsovac::Zvetsovac(int sirka, int vyska, SDL_Rect cil) : cil_(cil), sloupce(ci
     for (int x = 0; x < cil.w; ++x) sloupce[x] = x * sirka / cil.w;
     for (int y = 0; y < cil.h; ++y) radky[y] = y * vyska / cil.h;
     if (cil.w % sirka == 0 && cil.h % vyska == 0 && cil.w / sirka == cil.h / vyska) nasobek = cil.w / sirka;
+    // Enlarged, the four source pixels of a group of four target pixels lie
+    // within four from the group's first: its mask picks them, byte by byte.
+    if (nasobek == 0 && cil.w >= sirka)
+        for (int g = 0; 4 * g + 3 < cil.w && sloupce[4 * g] + 4 <= sirka; ++g) {
+            zaklady.push_back(sloupce[4 * g]);
+            std::array<Uint8, 16>& m = masky.emplace_back();
+            for (int i = 0; i < 16; ++i)
+                m[i] = static_cast<Uint8>(4 * (sloupce[4 * g + i / 4] - zaklady.back()) + i % 4);
+        }
 }
 
 void Zvetsovac::kresli(SDL_Surface* zdroj, SDL_Surface* kam) const {
@@ -78,7 +148,7 @@ void Zvetsovac::kresli(SDL_Surface* zdroj, SDL_Surface* kam) const {
         switch (bpp) {
             case 1: rozsir<Uint8>(z, d, sloupce, nasobek); break;
             case 2: rozsir<Uint16>(z, d, sloupce, nasobek); break;
-            case 4: rozsir<Uint32>(z, d, sloupce, nasobek); break;
+            case 4: rozsir32(z, d); break;
             default: rozsir3(z, d, sloupce);
         }
     }

@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "IO.h"
@@ -31,6 +32,7 @@ public:
     const SDL_Rect& cil() const { return cil_; }
 
 private:
+    void rozsir32(const Uint8* z, Uint8* d) const;
     static int zdroj(const std::vector<int>& mapa, int i) {
         if (mapa.empty()) return i;
         return mapa[std::clamp<size_t>(i < 0 ? 0 : size_t(i), 0, mapa.size() - 1)];
@@ -39,6 +41,10 @@ private:
     std::vector<int> sloupce;  // each target column's source column
     std::vector<int> radky;    // each target row's source row
     int nasobek = 0;           // the same whole factor both ways, else 0
+    // Enlarging by another factor, 32-bit pixels: for each group of four target
+    // columns, its first source column and which bytes from there it shows.
+    std::vector<int> zaklady;
+    std::vector<std::array<Uint8, 16>> masky;
 };
 
 class Okno {
