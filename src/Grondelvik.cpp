@@ -162,10 +162,10 @@ int SDL_main(int, char**) {
     } catch (const char* zprava) {
         hra.level.reset();
         hra.hrac.reset();
-        hra.obrPauza.reset();
-        hra.obrSmrt.reset();
         hra.obrOvladani.reset();
         hra.doplnky.zavri();
+        hra.obrPauza.reset();
+        hra.obrSmrt.reset();
         std::fprintf(stderr, "%s\n", zprava);
         SDL_Quit();
         return 1;
