@@ -27,7 +27,10 @@ __attribute__((target("ssse3"))) void rozsirMaskami(const Uint32* z, Uint32* d, 
             _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(z + zaklady[g])),
                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(masky[g].data()))));
 }
-const bool kMaSsse3 = __builtin_cpu_supports("ssse3");
+bool maSsse3() {
+    static const bool ma = (__builtin_cpu_init(), __builtin_cpu_supports("ssse3"));
+    return ma;
+}
 #endif
 
 // One source row into one target row through the column map; a whole
@@ -55,7 +58,7 @@ void Zvetsovac::rozsir32(const Uint8* z, Uint8* d) const {
     const int w = static_cast<int>(sloupce.size());
     int x = 0;
 #ifdef GRONDELVIK_SSSE3
-    if (kMaSsse3 && !masky.empty()) {
+    if (!masky.empty() && maSsse3()) {
         rozsirMaskami(zdroj, cil, zaklady.data(), masky.data(), masky.size());
         x = 4 * static_cast<int>(masky.size());
     }
