@@ -55,7 +55,13 @@ xdotool windowfocus --sync "$okno"
 klavesa() { xdotool key --delay 150 "$@"; sleep 0.5; }
 # Xvfb has no window manager to place a window that changed its size or went
 # fullscreen: it is put in the top left corner, where it fits the screen.
-okenni() { klavesa "$@"; xdotool windowmove --sync "$okno" 0 0; sleep 0.3; }
+okenni() {
+    local pred; pred="$(velikost)"
+    klavesa "$@"
+    for _ in $(seq 50); do [ "$(velikost)" != "$pred" ] && break; sleep 0.1; done
+    xdotool windowmove --sync "$okno" 0 0
+    sleep 0.5
+}
 snimek() { import -window "${2:-$okno}" "$snimky/$1.png"; }
 velikost() { xdotool getwindowgeometry "$okno" | sed -n 's/.*Geometry: //p'; }
 nastaveno() { grep -qx "$1" "$data/nastaveni.txt" 2>/dev/null; }
@@ -143,7 +149,7 @@ klavesa p a
 xdotool mousemove --window "$okno" 1270 300 click 1
 sleep 0.3
 klavesa s
-sleep 0.5
+for _ in $(seq 50); do [ -s "$sav" ] && break; sleep 0.1; done
 over "a mouse shot at 2x aims at the game pixel under the pointer (arrows left, flight angle)" \
     [ "$(sed -n '19p;23p' "$sav" | tr '\n' ' ')" = "11 30 " ]
 
