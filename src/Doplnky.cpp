@@ -2,10 +2,8 @@
 
 SDL_Surface* Doplnky::otevri(const Nastaveni& n) {
     okno.zjistiPlochu();
-    SDL_Surface* s = okno.otevri(n.meritkoOkna, n.celaObrazovka);
     pad.nastav(n);
-    if (s) pad.otevri();
-    return s;
+    return okno.otevri(n.meritkoOkna, n.celaObrazovka);
 }
 
 void Doplnky::zavri() {

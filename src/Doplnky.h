@@ -17,8 +17,9 @@ struct Doplnky {
     Pad pad;
     bool karta = false;  // the controls card shows
 
-    // The program's start: the window as last chosen, the pad and its
-    // buttons. The game's surface, null when no video mode can be set.
+    // The program's start: the window as last chosen and the pad's buttons
+    // (the pad itself opens once the window is known to show). The game's
+    // surface, null when no video mode can be set.
     SDL_Surface* otevri(const Nastaveni& n);
     // Frees the window's surfaces and the pad before SDL_Quit.
     void zavri();

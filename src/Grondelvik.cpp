@@ -150,6 +150,7 @@ int SDL_main(int, char**) {
         return 2;
     }
     SDL_WM_SetCaption("Grondelvik", nullptr);
+    hra.doplnky.pad.otevri();
 
     if (!pripravHru(hra)) {
         hra = Hra{};
