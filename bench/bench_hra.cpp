@@ -154,9 +154,9 @@ BENCHMARK(BM_Snimek)
     ->Unit(benchmark::kMicrosecond);
 
 // A walking frame of level 1 shown larger, as the shell shows it at 2x, 3x
-// and fullscreen on a 1920 x 1080 screen (the picture 1440 x 1080 between
-// bars): the world drawn into the game's 800 x 600 surface, then scaled into
-// the window's (svet 0: the scaling alone).
+// and fullscreen on 1920 x 1080 and 2560 x 1440 screens (the picture
+// 1440 x 1080 or 1920 x 1440 between bars): the world drawn into the game's
+// 800 x 600 surface, then scaled into the window's (svet 0: the scaling alone).
 void BM_ZvetsenySnimek(benchmark::State& state) {
     const SDL_PixelFormat* f = obrazovka()->format;
     const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
@@ -183,6 +183,7 @@ BENCHMARK(BM_ZvetsenySnimek)
     ->ArgsProduct({{1600}, {1200}, {1, 0}})
     ->ArgsProduct({{2400}, {1800}, {1, 0}})
     ->ArgsProduct({{1920}, {1080}, {1, 0}})
+    ->ArgsProduct({{2560}, {1440}, {1, 0}})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
