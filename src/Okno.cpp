@@ -187,7 +187,10 @@ bool Okno::nastav(int meritko, bool cela) {
     const bool staraCela = cela_;
     const bool hotovo = rezim(meritko, cela);
     if (!hotovo) {
-        std::fprintf(stderr, "%s %dx: %s\n", cela ? "fullscreen" : "the window", meritko, SDL_GetError());
+        if (cela)
+            std::fprintf(stderr, "fullscreen cannot be set: %s\n", SDL_GetError());
+        else
+            std::fprintf(stderr, "the %dx window cannot be set: %s\n", meritko, SDL_GetError());
         if (!rezim(staryK, staraCela)) throw "Nelze obnovit okno hry.";
     }
     if (kopie) SDL_BlitSurface(kopie.get(), nullptr, hra(), nullptr);
