@@ -160,5 +160,10 @@ over "a missing pause picture ends with its message and status 1" \
 [ "$status" -eq 1 -a "$(cat "$pracovni/chyby.txt")" = "$zprava" ] ||
     echo "      the program ended with status $status, saying: $(cat "$pracovni/chyby.txt")"
 
+# ---- The window: 2x, fullscreen, the controls card and a mouse shot at 2x,
+# in an Xvfb screen of another shape (its own checks, counted as one here).
+if "$koren/scripts/e2e-okno.sh" "$program"; then prosly=$((prosly + 1)); else chyby=$((chyby + 1)); fi
+# ----
+
 echo "e2e: $prosly checks passed, $chyby checks failed"
 [ "$chyby" -eq 0 ]

@@ -8,10 +8,11 @@
 #include <iterator>
 #include <string>
 
-bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk) {
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk,
+       Doplnky* doplnky) {
     bool done = false;
-    while (SDL_PollEvent(&event)) {
-        if (!pauza) hrac->akce(event);
+    while (doplnky ? doplnky->dalsiUdalost(event) : SDL_PollEvent(&event)) {
+        if (!pauza && !(doplnky && doplnky->karta)) hrac->akce(event);
         if (event.type == SDL_KEYDOWN) {
             switch (event.key.keysym.sym) {
                 case SDLK_ESCAPE: done = true; break;
@@ -23,6 +24,7 @@ bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool&
                 case SDLK_m: zvuk = !zvuk; break;
                 default: break;
             }
+            if (doplnky) doplnky->klavesa(event.key.keysym);
         } else if (event.type == SDL_QUIT) {
             done = true;
         }
@@ -48,9 +50,10 @@ bool pripravHru(Hra& hra) {
     hra.pauza = hra.smrt = hra.uloz = hra.nacti = false;
     hra.velka = true;
 
-    // Both are loaded before either is tested.
+    // All are loaded before any is tested.
     hra.obrPauza = nactiObrazek("grafika/ostatni/pauza.bmp");
     hra.obrSmrt = nactiObrazek("grafika/ostatni/konec.bmp");
+    hra.obrOvladani = nactiObrazek("grafika/ostatni/ovladani.bmp");
     if (!hra.obrPauza) {
         std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp\n");
         return false;
@@ -59,14 +62,20 @@ bool pripravHru(Hra& hra) {
         std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/konec.bmp\n");
         return false;
     }
+    if (!hra.obrOvladani) {
+        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/ovladani.bmp\n");
+        return false;
+    }
     nastavBilyKlic(hra.obrPauza.get());
     nastavBilyKlic(hra.obrSmrt.get());
+    nastavBilyKlic(hra.obrOvladani.get());
     return true;
 }
 
 void snimek(Hra& hra, Uint32 cekani) {
     const bool pauzaPred = hra.pauza, zvukPred = hra.nastaveni.zvuk;
-    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, hra.nastaveni.zvuk);
+    hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, hra.nastaveni.zvuk,
+                  &hra.doplnky);
     // The player's choice outlives the run.
     if (hra.nastaveni.zvuk != zvukPred) hra.nastaveni.uloz();
     if (cekani) SDL_Delay(cekani);
@@ -74,7 +83,9 @@ void snimek(Hra& hra, Uint32 cekani) {
     // A frame that does not run the world gives only the shell's events.
     hra.udalosti.vymaz();
     // Paused or dead, the last frame stays and the picture goes over it.
-    if (!hra.pauza && !hra.smrt) {
+    if (hra.doplnky.kresliKartu(hra.screen, hra.obrOvladani.get())) {
+        // the controls card holds the world
+    } else if (!hra.pauza && !hra.smrt) {
         hra.level->vykresliSe(hra.screen);
         hra.udalosti = hra.level->udalosti();
         if (hra.hrac->zivoty <= 0) {
@@ -108,7 +119,8 @@ void snimek(Hra& hra, Uint32 cekani) {
     else
         hra.level->zmensi();
 
-    SDL_Flip(hra.screen);
+    // Scaled into the window when it is larger.
+    hra.doplnky.ukaz(hra.screen, hra.nastaveni);
 
     if (hra.zvuk)
         hra.zvuk->snimek(hra.udalosti, {hra.nastaveni.zvuk, hra.level->typLevelu(), hra.pauza,
@@ -140,7 +152,7 @@ int SDL_main(int, char**) {
     }
     Hra hra;
     hra.nastaveni = Nastaveni::nacti();
-    hra.screen = SDL_SetVideoMode(800, 600, 0, SDL_ANYFORMAT);
+    hra.screen = hra.doplnky.otevri(hra.nastaveni);
     if (!hra.screen) {
         std::fprintf(stderr, "Unable to set 800x600 video: %s\n", SDL_GetError());
         SDL_Quit();
@@ -157,6 +169,7 @@ int SDL_main(int, char**) {
         return 2;
     }
     SDL_WM_SetCaption("Grondelvik", nullptr);
+    hra.doplnky.pad.otevri();
 
     if (!pripravHru(hra)) {
         hra = Hra{};
@@ -171,6 +184,8 @@ int SDL_main(int, char**) {
         hra.zvuk.reset();
         hra.level.reset();
         hra.hrac.reset();
+        hra.obrOvladani.reset();
+        hra.doplnky.zavri();
         hra.obrPauza.reset();
         hra.obrSmrt.reset();
         std::fprintf(stderr, "%s\n", zprava);
@@ -182,6 +197,8 @@ int SDL_main(int, char**) {
     hra.zvuk.reset();
     hra.obrPauza.reset();
     hra.obrSmrt.reset();
+    hra.obrOvladani.reset();
+    hra.doplnky.zavri();
     hra.hrac.reset();
     hra.level.reset();
     SDL_Quit();

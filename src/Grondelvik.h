@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "Doplnky.h"
 #include "Hrac.h"
 #include "IO.h"
 #include "Level.h"
@@ -26,6 +27,7 @@ struct Hra {
     bool velka = true;
     Obrazek obrPauza;
     Obrazek obrSmrt;
+    Obrazek obrOvladani;  // the controls card (F1)
     SDL_Event event{};
     // The player's settings file, read by the program at start; tests and
     // tools keep the defaults.
@@ -34,11 +36,17 @@ struct Hra {
     Udalosti udalosti;
     // Opened by the program only; tests and tools play silently.
     std::unique_ptr<Zvuk> zvuk;
+    // The window, the gamepad and the controls card; tests and tools that
+    // set their own screen leave the window unopened.
+    Doplnky doplnky;
 };
 
 // Drains the event queue: the hunter sees every event unless paused, then the
-// global keys set the flags (M toggles zvuk). True when the player asked to quit.
-bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk);
+// global keys set the flags (M toggles zvuk). True when the player asked to
+// quit. With doplnky, the pad's events come as keys, the pointer in game
+// pixels, and the controls card holds the hunter like the pause.
+bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk,
+       Doplnky* doplnky = nullptr);
 
 // Builds the hunter, level 1 and the overlay pictures into hra (its screen
 // must be set). Prints the failure and returns false when something is missing.

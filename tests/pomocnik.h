@@ -167,7 +167,7 @@ inline std::vector<SDL_Event> udalosti(const std::string& s) {
         {"Esc", SDLK_ESCAPE}, {"P", SDLK_p}, {"S", SDLK_s}, {"F9", SDLK_F9}, {"Minus", SDLK_KP_MINUS},
         {"Plus", SDLK_KP_PLUS}, {"Left", SDLK_LEFT}, {"Right", SDLK_RIGHT}, {"Up", SDLK_UP},
         {"Down", SDLK_DOWN}, {"F", SDLK_f}, {"D", SDLK_d}, {"A", SDLK_a}, {"Space", SDLK_SPACE}, {"X", SDLK_x},
-        {"M", SDLK_m}};
+        {"M", SDLK_m}, {"F1", SDLK_F1}, {"F10", SDLK_F10}, {"F11", SDLK_F11}, {"Enter", SDLK_RETURN}};
     // clang-format on
     std::vector<SDL_Event> v;
     std::istringstream in(s);

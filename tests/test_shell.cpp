@@ -140,7 +140,8 @@ TEST(StartUp, OfTwoMissingPicturesTheOneCheckedFirstIsReported) {
         {"mise/cihly01b", "Chyba pri nacitani obrazku dlazdice."},
         {"mise/zed01", "Chyba pri nacitani obrazku pozadi."},
         {"ostatni/pauza", "chyba pri nacitani obrazku\t @"},
-        {"ostatni/konec", "chyba pri nacitani obrazku\t @"}};
+        {"ostatni/konec", "chyba pri nacitani obrazku\t @"},
+        {"ostatni/ovladani", "chyba pri nacitani obrazku\t @"}};
     // clang-format on
     for (size_t i = 0; i < std::size(poradi); ++i) {
         KopieDat kopie;

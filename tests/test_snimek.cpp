@@ -77,6 +77,7 @@ TEST(FrameStill, ScreenFormatPicturesKeepTheirWhiteKey) {
         Level l2(&h2, 1);
         h2.stop = true;
         EXPECT_EQ(h2.nohy[0]->format->BitsPerPixel, 32);  // converted from the 24-bit file
+        SDL_FillRect(obrazovka, nullptr, 0);  // a new mode's pixels may hold an earlier one's
         SDL_SetClipRect(obrazovka, &klip);
         l2.vykresliSe(obrazovka);
         Plocha kopie = novaObrazovka();

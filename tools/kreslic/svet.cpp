@@ -655,6 +655,62 @@ Platno panel(int w, int h, int r) {
     return p;
 }
 
+// The controls card: every key of the game and the pad's buttons, in the
+// pixel font at twice its size so it reads at the game's own scale.
+Platno kartaOvladani() {
+    Platno p = panel(760, 560, 22);
+    const Barva stin{10, 8, 16}, zlata{255, 214, 96}, klavesa{250, 204, 120}, text{236, 232, 218};
+    napis(p, 22, "OVLADANI", 4, zlata, stin, 1);
+    auto radek = [&](int x, int y, const std::string& s, Barva c) {
+        p.text(x + 1, y + 1, s, stin, 2);
+        p.text(x, y, s, c, 2);
+    };
+    struct Radek {
+        const char* klavesa;
+        const char* co;
+    };
+    auto sloupec = [&](int x, int sirka, const char* nadpis, std::initializer_list<Radek> radky) {
+        radek(x, 78, nadpis, zlata);
+        p.obdelnik(x, 100, sirka - 20, 2, {182, 136, 64});
+        int y = 112;
+        for (const Radek& r : radky) {
+            radek(x, y, r.klavesa, klavesa);
+            radek(x + 158, y, r.co, text);
+            y += 24;
+        }
+        return y;
+    };
+    sloupec(28, 388, "Klavesnice a mys",
+            {{"\x01 \x02", "chuze"},
+             {"F (drzet)", "beh"},
+             {"D", "skok"},
+             {"A", "mec / luk"},
+             {"\x03 \x04", "luk nahoru / dolu"},
+             {"Mezernik", "uder / vystrel"},
+             {"Mys, klik", "mirit a strilet"},
+             {"P", "pauza"},
+             {"S", "ulozit hru"},
+             {"F9", "nahrat hru"},
+             {"Num + / -", "velky / maly svet"},
+             {"M", "zvuk zap. / vyp."},
+             {"F1", "tato karta"},
+             {"F10", "velikost okna"},
+             {"F11, Alt+Enter", "cela obrazovka"},
+             {"Esc", "konec hry"}});
+    const int y = sloupec(420, 340, "Gamepad",
+                          {{"Krizek, paka", "jako \x01 \x02 \x03 \x04"},
+                           {"A (0)", "skok"},
+                           {"B (1)", "beh (drzet)"},
+                           {"X (2)", "uder / vystrel"},
+                           {"Y (3)", "mec / luk"},
+                           {"Start (7)", "pauza"},
+                           {"Back (6)", "tato karta"}});
+    radek(420, y + 14, "Cisla tlacitek jsou", text);
+    radek(420, y + 38, "v souboru nastaveni.txt.", text);
+    napis(p, 516, "F1 nebo Back - zpet do hry", 2, zlata, stin);
+    return p;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- shared
@@ -777,6 +833,7 @@ void kresliSvet(std::vector<Obrazek>& out) {
         napis(p, 60, "F9 - nahrat hru, Esc - konec", 2, {236, 232, 218}, {10, 8, 16});
         out.push_back({"ostatni/konec.bmp", p, true});
     }
+    out.push_back({"ostatni/ovladani.bmp", kartaOvladani(), true});
 
     // Items at both scales.
     auto predmet = [&](const std::string& jmeno, const std::function<void(const Pero&)>& f) {

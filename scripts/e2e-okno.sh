@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# The window in a real X server (Xvfb) of a wider shape than the game's:
+# F10 grows the window to 2x and shows the same picture scaled, F11 fills the
+# screen with bars at the sides and back, F1 shows the controls card and puts
+# the frozen frame back, and a mouse shot at 2x aims where the pointer is in
+# game pixels (read back through the saved file).
+#   usage: scripts/e2e-okno.sh [PROGRAM]   (called by scripts/e2e.sh)
+set -euo pipefail
+
+koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+program="$(realpath "${1:-$koren/build/grondelvik}")"
+pracovni="$(mktemp -d)"
+xvfb_pid=""
+hra_pid=""
+uklid() {
+    [ -n "$hra_pid" ] && kill "$hra_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$pracovni"
+}
+trap uklid EXIT
+# GRONDELVIK_SNIMKY=DIR keeps the screenshots there for a look.
+snimky="${GRONDELVIK_SNIMKY:-$pracovni}"
+mkdir -p "$snimky"
+
+prosly=0
+chyby=0
+over() {  # description, command...
+    local popis="$1"; shift
+    if "$@"; then
+        echo "ok    $popis"; prosly=$((prosly + 1))
+    else
+        echo "FAIL  $popis"; chyby=$((chyby + 1))
+    fi
+}
+
+for n in $(seq 141 190); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { displej=":$n"; break; }
+done
+# 16:9, so fullscreen has bars at the sides, and tall enough for 2x (not 3x).
+Xvfb "$displej" -screen 0 2560x1440x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$displej" SDL_VIDEODRIVER=x11
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+data="$pracovni/data"
+mkdir -p "$data/savy"
+cp -r "$koren/data/grafika" "$koren/data/mapy" "$data/"
+sav="$data/savy/grondelvik.sav"
+
+(cd "$data" && exec "$program" 2>"$pracovni/chyby.txt") &
+hra_pid=$!
+okno="$(timeout 20 xdotool search --sync --name '^Grondelvik$' | head -n 1)"
+xdotool windowfocus --sync "$okno"
+
+klavesa() { xdotool key --delay 150 "$@"; sleep 0.5; }
+# Xvfb has no window manager to place a window that changed its size or went
+# fullscreen: it is put in the top left corner, where it fits the screen.
+okenni() {
+    local pred; pred="$(velikost)"
+    klavesa "$@"
+    for _ in $(seq 50); do [ "$(velikost)" != "$pred" ] && break; sleep 0.1; done
+    xdotool windowmove --sync "$okno" 0 0
+    sleep 0.5
+}
+snimek() { import -window "${2:-$okno}" "$snimky/$1.png"; }
+velikost() { xdotool getwindowgeometry "$okno" | sed -n 's/.*Geometry: //p'; }
+nastaveno() { grep -qx "$1" "$data/nastaveni.txt" 2>/dev/null; }
+# Screenshot $1 shows screenshot $2 (800 x 600) scaled into the rectangle at
+# ($3, $4) of size $5 x $6 in its middle, each pixel the one it lies over;
+# everything outside the rectangle is black.
+zvetseny() {
+    python3 - "$snimky/$1.png" "$snimky/$2.png" "$3" "$4" "$5" "$6" <<'EOF'
+import subprocess, sys
+def rgb(f):
+    d = subprocess.run(['/usr/bin/convert', f, '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
+    w = int(subprocess.run(['/usr/bin/identify', '-format', '%w', f], capture_output=True, check=True).stdout)
+    return d, w, len(d) // (3 * w)
+velky, W, H = rgb(sys.argv[1])
+maly, w, h = rgb(sys.argv[2])
+x0, y0, cw, ch = map(int, sys.argv[3:7])
+cerna = b'\0\0\0'
+radky = {}
+spatne = 0 if (W, H) == (2 * x0 + cw, 2 * y0 + ch) else H
+for Y in range(H):
+    y = (Y - y0) * h // ch if y0 <= Y < y0 + ch else -1
+    if y not in radky:
+        r = maly[3 * w * y:3 * w * (y + 1)]
+        radky[y] = cerna * x0 + b''.join(r[3 * ((X - x0) * w // cw):][:3] for X in range(x0, x0 + cw)) + \
+            cerna * (W - x0 - cw) if y >= 0 else cerna * W
+    spatne += velky[3 * W * Y:3 * W * (Y + 1)] != radky[y]
+print(f'      {spatne} of {H} rows differ') if spatne else None
+sys.exit(spatne != 0 or len(set(maly[k:k + 3] for k in range(0, len(maly), 3 * 97))) < 8)
+EOF
+}
+
+over "the window opens at 1x" [ "$(velikost)" = 800x600 ]
+# The world frozen under the pause, so every screenshot shows the same frame.
+klavesa p
+snimek jedna
+okenni F10
+over "F10 grows the window to 1600x1200" [ "$(velikost)" = 1600x1200 ]
+snimek dva
+over "... showing the 1x frame at 2x" zvetseny dva jedna 0 0 1600 1200
+over "... and the settings file keeps the factor" nastaveno okno=2
+
+okenni F11
+snimek cela root
+over "F11 fills the 2560x1440 screen with the frame scaled to 1920x1440, black bars at the sides" \
+    zvetseny cela jedna 320 0 1920 1440
+over "... and the settings file keeps fullscreen" nastaveno cela_obrazovka=1
+okenni alt+Return
+over "Alt+Enter leaves fullscreen: the window is 1600x1200 again" [ "$(velikost)" = 1600x1200 ]
+snimek zpet
+over "... showing the same frame at 2x" zvetseny zpet jedna 0 0 1600 1200
+over "... and the settings file says so" nastaveno cela_obrazovka=0
+
+klavesa F1
+snimek karta
+over "F1 shows the controls card over the frozen frame" python3 - "$snimky" "$data" <<'EOF'
+import subprocess, sys
+snimky, data = sys.argv[1], sys.argv[2]
+def rgb(f):
+    d = subprocess.run(['/usr/bin/convert', f, '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
+    w = int(subprocess.run(['/usr/bin/identify', '-format', '%w', f], capture_output=True, check=True).stdout)
+    return d, w
+karta, W = rgb(snimky + '/karta.png')
+dva, _ = rgb(snimky + '/dva.png')
+obr, kw = rgb(data + '/grafika/ostatni/ovladani.bmp')
+kh = len(obr) // (3 * kw)
+x0, y0 = (800 - kw) // 2, (600 - kh) // 2
+spatne = 0
+for Y in range(0, 1200):
+    for X in range(0, 1600):
+        x, y = X // 2 - x0, Y // 2 - y0
+        p = obr[3 * (y * kw + x):3 * (y * kw + x) + 3] if 0 <= x < kw and 0 <= y < kh else b'\xff\xff\xff'
+        i = 3 * (Y * W + X)
+        spatne += karta[i:i + 3] != (dva[i:i + 3] if p == b'\xff\xff\xff' else p)
+sys.exit(spatne != 0)
+EOF
+klavesa F1
+snimek bez
+over "F1 again closes it: the frozen frame is back" cmp -s <(convert "$snimky/bez.png" rgb:-) <(convert "$snimky/dva.png" rgb:-)
+
+# With the bow, the pointer 200 pixels right of and 200 above the hunter's
+# centre (435, 350) aims at 45 degrees: an arrow of 30 degrees. At 2x that
+# game pixel (635, 150) is window pixel (1270, 300); read unscaled it would
+# be an arrow of 0 degrees.
+klavesa p a
+xdotool mousemove --window "$okno" 1270 300 click 1
+sleep 0.3
+klavesa s
+for _ in $(seq 50); do [ -s "$sav" ] && break; sleep 0.1; done
+over "a mouse shot at 2x aims at the game pixel under the pointer (arrows left, flight angle)" \
+    [ "$(sed -n '19p;23p' "$sav" | tr '\n' ' ')" = "11 30 " ]
+
+klavesa Escape
+status=0
+wait "$hra_pid" || status=$?
+hra_pid=""
+over "Escape ends the program with status 0" [ "$status" -eq 0 ]
+[ -s "$pracovni/chyby.txt" ] && echo "      stderr: $(cat "$pracovni/chyby.txt")"
+
+echo "e2e-okno: $prosly checks passed, $chyby checks failed"
+[ "$chyby" -eq 0 ]

@@ -1,0 +1,89 @@
+// The window around the 800 x 600 game: 1, 2 or 3 times as large, or the
+// whole screen at the largest size that keeps its shape, black bars around.
+// The game always draws into an 800 x 600 surface. At 1x in a window that is
+// the window's own surface; otherwise it is a surface of the screen's format
+// which a nearest-neighbour scaler of our own copies into the window.
+#pragma once
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "IO.h"
+
+inline constexpr int kSirkaHry = 800;
+inline constexpr int kVyskaHry = 600;
+
+// Copies a whole picture into a rectangle of another surface of the same
+// pixel format, every target pixel the source pixel it lies over (nearest
+// neighbour, never blended): each source row is widened once, its further
+// copies are memcpy'd from it.
+class Zvetsovac {
+public:
+    Zvetsovac() = default;
+    Zvetsovac(int sirka, int vyska, SDL_Rect cil);
+    void kresli(SDL_Surface* zdroj, SDL_Surface* kam) const;
+    // The source pixel shown at a target pixel; off the rectangle, the one
+    // at its nearest edge.
+    int zdrojX(int x) const { return zdroj(sloupce, x - cil_.x); }
+    int zdrojY(int y) const { return zdroj(radky, y - cil_.y); }
+    const SDL_Rect& cil() const { return cil_; }
+
+private:
+    void rozsir32(const Uint8* z, Uint8* d) const;
+    static int zdroj(const std::vector<int>& mapa, int i) {
+        if (mapa.empty()) return i;
+        return mapa[std::clamp<size_t>(i < 0 ? 0 : size_t(i), 0, mapa.size() - 1)];
+    }
+    SDL_Rect cil_{};
+    std::vector<int> sloupce;  // each target column's source column
+    std::vector<int> radky;    // each target row's source row
+    int nasobek = 0;           // the same whole factor both ways, else 0
+    // Enlarging by another factor, 32-bit pixels: for each group of four target
+    // columns, its first source column and which bytes from there it shows.
+    std::vector<int> zaklady;
+    std::vector<std::array<Uint8, 16>> masky;
+};
+
+class Okno {
+public:
+    // The desktop's size, read before the first video mode; 0 x 0 when SDL
+    // cannot tell, and then every window size is allowed.
+    void zjistiPlochu();
+    void nastavPlochu(int sirka, int vyska) { plochaW = sirka, plochaH = vyska; }
+
+    // Sets the first video mode: fullscreen, or the largest factor up to
+    // meritko that fits the desktop; a mode SDL refuses falls back to 1x in
+    // a window. The game's surface, null when no mode can be set at all.
+    SDL_Surface* otevri(int meritko, bool cela);
+    // Switches the mode; the game's picture is carried over. False when
+    // nothing changed (the same mode, or SDL refused it and the old one is back).
+    bool nastav(int meritko, bool cela);
+    // Frees what the window owns (before SDL_Quit).
+    void zavri();
+
+    bool otevreno() const { return obrazovka != nullptr; }
+    SDL_Surface* hra() const { return platno ? platno.get() : obrazovka; }
+    int meritko() const { return meritko_; }  // the window's factor, kept while fullscreen
+    bool cela() const { return cela_; }
+    // The factor after k in 1, 2, 3, 1... among those that fit the desktop.
+    int dalsiMeritko(int k) const;
+    bool vejdeSe(int k) const;
+    const Zvetsovac& zvetsovac() const { return zvetsovac_; }
+
+    // Shows the game's frame: scaled into the window when it differs, then flipped.
+    void ukaz();
+    // A mouse event's position from window pixels to game pixels.
+    void prevedMys(SDL_Event& e) const;
+
+private:
+    bool rezim(int meritko, bool cela);
+    SDL_Surface* obrazovka = nullptr;  // owned by SDL
+    Obrazek platno;                    // the game's surface when it is not the window's
+    Zvetsovac zvetsovac_;
+    int plochaW = 0, plochaH = 0;
+    int meritko_ = 1;
+    bool cela_ = false;
+};

@@ -1,0 +1,253 @@
+// The window around the game: what 2x, 3x and fullscreen show, where the
+// pointer lands in the game, the gamepad's key events, and the controls card.
+#include <tuple>
+
+#include "Grondelvik.h"
+#include "pomocnik.h"
+
+namespace {
+
+// The whole game in a window opened on a desktop of the given size (dummy driver).
+class OknoHry : public ::testing::Test {
+protected:
+    KopieDat kopie;  // the settings file lands in it
+    VDatech data{kopie.cesta()};
+    Hra hra;
+    void otevri(int sirka, int vyska, int meritko = 1, bool cela = false) {
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        hra.doplnky.okno.nastavPlochu(sirka, vyska);
+        ASSERT_TRUE(hra.screen = hra.doplnky.okno.otevri(meritko, cela));
+        ASSERT_TRUE(pripravHru(hra));
+    }
+    void zavri() {
+        hra = Hra{};
+        SDL_Quit();
+    }
+    void TearDown() override { zavri(); }
+    void snimekS(const std::string& kroky) {  // one frame with these keys
+        for (SDL_Event e : udalosti(kroky)) SDL_PushEvent(&e);
+        snimek(hra, 0);
+    }
+};
+
+// The window shows the picture scaled into the rectangle (x, y, w, h), each
+// pixel the one it lies over, and black around it.
+testing::AssertionResult ukazuje(SDL_Surface* okno, SDL_Surface* hra, int x, int y, int w, int h) {
+    for (int Y = 0; Y < okno->h; ++Y)
+        for (int X = 0; X < okno->w; ++X) {
+            const bool uvnitr = X >= x && X < x + w && Y >= y && Y < y + h;
+            const Uint32 cekam = uvnitr ? barva(hra, (X - x) * 800 / w, (Y - y) * 600 / h) : 0;
+            if (barva(okno, X, Y) != cekam)
+                return testing::AssertionFailure() << "the window's pixel (" << X << ", " << Y << ") differs";
+        }
+    return testing::AssertionSuccess();
+}
+
+TEST_F(OknoHry, F10AndF11ShowTheFrozenFrameScaledAndTheSettingsKeepTheChoice) {
+    // The desktop, the keys after a paused frame at 1x, then the window's size,
+    // the picture's rectangle in it, and the factor and fullscreen kept.
+    // clang-format off
+    const std::tuple<int, int, const char*, Radek, Radek> pripady[] = {
+        {2560, 1440, "F10", r(1600, 1200), r(0, 0, 1600, 1200, 2, 0)},
+        {2560, 1440, "F10 F10", r(800, 600), r(0, 0, 800, 600, 1, 0)},       // 3x does not fit
+        {0, 0, "F10 F10", r(2400, 1800), r(0, 0, 2400, 1800, 3, 0)},         // any size when unknown
+        {0, 0, "F10 F10 F10", r(800, 600), r(0, 0, 800, 600, 1, 0)},
+        {1920, 1080, "F10", r(800, 600), r(0, 0, 800, 600, 1, 0)},           // nothing changes
+        {1920, 1080, "F11", r(1920, 1080), r(240, 0, 1440, 1080, 1, 1)},     // bars at the sides
+        {1280, 1024, "F11", r(1280, 1024), r(0, 32, 1280, 960, 1, 1)},       // bars above and below
+        {2560, 1440, "F10 F11", r(2560, 1440), r(320, 0, 1920, 1440, 2, 1)},
+    };
+    // clang-format on
+    for (const auto& [sirka, vyska, klavesy, okno, obraz] : pripady) {
+        otevri(sirka, vyska);
+        snimek(hra, 0);
+        snimekS("P");
+        {
+            Plocha jedna(SDL_ConvertSurface(hra.screen, hra.screen->format, SDL_SWSURFACE));
+            snimekS(klavesy);
+            SDL_Surface* s = SDL_GetVideoSurface();
+            EXPECT_EQ(r(s->w, s->h), okno) << klavesy << " " << sirka;
+            EXPECT_TRUE(ukazuje(s, jedna.get(), obraz[0], obraz[1], obraz[2], obraz[3])) << klavesy << sirka;
+        }
+        const Nastaveni n = Nastaveni::nacti();
+        EXPECT_EQ(r(n.meritkoOkna, n.celaObrazovka), r(obraz[4], obraz[5])) << klavesy << " " << sirka;
+        EXPECT_EQ(hra.screen->w, 800);
+        zavri();
+        fs::remove("nastaveni.txt");
+    }
+}
+
+TEST_F(OknoHry, LeavingFullscreenBringsBackTheWindowAndItsFactor) {
+    otevri(2560, 1440);
+    // F10 waits while fullscreen.
+    for (auto [klavesy, sirka, cela] :
+         {std::tuple("F10", 1600, 0), std::tuple("Alt+Enter", 2560, 1), std::tuple("F10", 2560, 1),
+          std::tuple("F11", 1600, 0), std::tuple("F11 F11", 1600, 0)}) {
+        std::vector<SDL_Event> v = udalosti(klavesy[0] == 'A' ? "Enter" : klavesy);
+        if (klavesy[0] == 'A') v[0].key.keysym.mod = KMOD_LALT;
+        for (SDL_Event e : v) SDL_PushEvent(&e);
+        snimek(hra, 0);
+        EXPECT_EQ(r(SDL_GetVideoSurface()->w, hra.doplnky.okno.meritko(), hra.doplnky.okno.cela()),
+                  r(sirka, 2, cela))
+            << klavesy;
+    }
+    snimekS("Enter");  // without Alt
+    EXPECT_EQ(SDL_GetVideoSurface()->w, 1600);
+    // At start, the chosen factor as far as it fits.
+    for (auto [meritko, cela, sirka] : {std::tuple(3, false, 800), std::tuple(2, true, 1920)}) {
+        zavri();
+        otevri(1920, 1080, meritko, cela);
+        EXPECT_EQ(r(SDL_GetVideoSurface()->w, hra.doplnky.okno.meritko()), r(sirka, 1)) << meritko;
+    }
+}
+
+TEST_F(OknoHry, ThePointerIsReadInGamePixelsAndOverABarAtTheNearestEdge) {
+    // The desktop, the keys, then window pixels and the game pixels they show.
+    // clang-format off
+    const std::tuple<int, int, const char*, std::vector<Radek>> pripady[] = {
+        {2560, 1440, "", {r(1, 1, 1, 1), r(799, 599, 799, 599)}},
+        {2560, 1440, "F10", {r(0, 0, 0, 0), r(1, 1, 0, 0), r(2, 3, 1, 1), r(1599, 1199, 799, 599),
+                             r(1270, 300, 635, 150)}},
+        {1920, 1080, "F11", {r(240, 0, 0, 0), r(241, 1, 0, 0), r(242, 2, 1, 1), r(1679, 1079, 799, 599),
+                             r(239, 500, 0, 277), r(1919, 0, 799, 0), r(1383, 270, 635, 150)}},
+        {1280, 1024, "F11", {r(640, 0, 400, 0), r(640, 32, 400, 0), r(640, 991, 400, 599),
+                             r(640, 1023, 400, 599)}},
+    };
+    // clang-format on
+    for (const auto& [sirka, vyska, klavesy, body] : pripady) {
+        otevri(sirka, vyska);
+        snimekS(klavesy);
+        for (const Radek& b : body) {
+            for (const char* u : {"Mouse", "Button1", "^Button1"}) {
+                SDL_Event e =
+                    udalosti(std::string(u) + ":" + std::to_string(b[0]) + "," + std::to_string(b[1]))[0];
+                SDL_PushEvent(&e);
+                ASSERT_TRUE(hra.doplnky.dalsiUdalost(e));
+                const bool mys = e.type == SDL_MOUSEMOTION;
+                EXPECT_EQ(r(mys ? e.motion.x : e.button.x, mys ? e.motion.y : e.button.y), r(b[2], b[3]))
+                    << klavesy << " " << u << " " << b[0] << "," << b[1];
+            }
+        }
+        zavri();
+    }
+}
+
+TEST_F(OknoHry, ThePointerOnTheSameGamePixelShootsTheSameArrowAtEverySize) {
+    // The hunter's centre is (435, 350). 200 right of and 200 above it is 45
+    // degrees, an arrow of 30; straight above, 90; on the level of the centre
+    // (a bar beside the picture gives its edge), 0.
+    // clang-format off
+    const std::tuple<int, int, const char*, Radek> pripady[] = {
+        {2560, 1440, "", r(635, 150, 30, 435, 100, 90, 0, 350, 0)},
+        {2560, 1440, "F10", r(1270, 300, 30, 870, 200, 90, 0, 700, 0)},
+        {1920, 1080, "F11", r(1383, 270, 30, 1023, 180, 90, 100, 630, 0)},
+    };
+    // clang-format on
+    for (const auto& [sirka, vyska, klavesy, strely] : pripady) {
+        otevri(sirka, vyska);
+        snimekS(klavesy);
+        hra.hrac->m = false;
+        for (size_t i = 0; i < strely.size(); i += 3) {
+            hra.hrac->citac = hra.hrac->pozSipy = 0;
+            const std::string kde = std::to_string(strely[i]) + "," + std::to_string(strely[i + 1]);
+            for (SDL_Event e : udalosti("Mouse:" + kde + " Button1:" + kde)) SDL_PushEvent(&e);
+            k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, hra.nastaveni.zvuk,
+              &hra.doplnky);
+            EXPECT_EQ(r(hra.hrac->pozSipy, hra.hrac->vSipy[0].alfa), r(1, strely[i + 2]))
+                << klavesy << " " << kde;
+        }
+        zavri();
+    }
+}
+
+// Joystick events written "ax0:-20000 hat:LU b6 ^b6 pad1:b0": an axis and its
+// value, the D-pad's directions (C centred), a button pressed or released;
+// "pad1:" comes from the second pad. Through SDL's queue: the key events the
+// shell is handed.
+std::string klavesyPadu(const std::string& udalosti, Doplnky& doplnky) {
+    std::istringstream in(udalosti);
+    for (std::string u; in >> u;) {
+        SDL_Event e{};
+        const Uint8 ktery = u.rfind("pad1:", 0) == 0 ? 1 : 0;
+        if (ktery) u = u.substr(5);
+        if (u.rfind("ax", 0) == 0) {
+            e.type = SDL_JOYAXISMOTION, e.jaxis.which = ktery, e.jaxis.axis = Uint8(u[2] - '0');
+            e.jaxis.value = Sint16(std::stoi(u.substr(4)));
+        } else if (u.rfind("hat:", 0) == 0) {
+            e.type = SDL_JOYHATMOTION, e.jhat.which = ktery;
+            for (char c : u.substr(4))
+                e.jhat.value |= c == 'L'   ? SDL_HAT_LEFT
+                                : c == 'R' ? SDL_HAT_RIGHT
+                                : c == 'U' ? SDL_HAT_UP
+                                : c == 'D' ? SDL_HAT_DOWN
+                                           : 0;
+        } else {
+            e.type = u[0] == '^' ? SDL_JOYBUTTONUP : SDL_JOYBUTTONDOWN, e.jbutton.which = ktery;
+            e.jbutton.button = Uint8(std::stoi(u.substr(u[0] == '^' ? 2 : 1)));
+        }
+        EXPECT_EQ(SDL_PushEvent(&e), 0);
+    }
+    static const std::map<SDLKey, std::string> jmena = {
+        {SDLK_LEFT, "Left"}, {SDLK_RIGHT, "Right"}, {SDLK_UP, "Up"}, {SDLK_DOWN, "Down"}, {SDLK_d, "D"},
+        {SDLK_f, "F"},       {SDLK_SPACE, "Space"}, {SDLK_a, "A"},   {SDLK_p, "P"},       {SDLK_F1, "F1"}};
+    std::string s;
+    for (SDL_Event e; doplnky.dalsiUdalost(e);) {
+        const bool klavesa = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
+        s += (s.empty() ? "" : " ") + std::string(e.type == SDL_KEYUP ? "^" : "") +
+             (klavesa && jmena.count(e.key.keysym.sym) ? jmena.at(e.key.keysym.sym) : "?");
+    }
+    return s;
+}
+
+TEST_F(OknoHry, ThePadGivesTheKeyboardsPressesAndReleases) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+    // clang-format off
+    const std::pair<const char*, const char*> pripady[] = {
+        {"ax0:-32768 ax0:0", "Left ^Left"},
+        {"ax0:-8191 ax0:8191 ax1:-8191 ax1:8191", ""},  // the dead zone: a quarter of the travel
+        {"ax0:-8192 ax0:8192 ax0:8191", "Left ^Left Right ^Right"},
+        {"ax1:-20000 ax1:20000 ax1:0", "Up ^Up Down ^Down"},
+        {"hat:LU hat:U hat:RD hat:C", "Left Up ^Left ^Up Right Down ^Right ^Down"},
+        {"ax0:-30000 hat:L ax0:0 hat:C", "Left ^Left"},  // held while either holds it
+        {"b0 ^b0 b1 ^b1 b2 ^b2 b3 ^b3 b7 ^b7 b6 ^b6", "D ^D F ^F Space ^Space A ^A P ^P F1 ^F1"},
+        {"pad1:b0 pad1:ax0:-30000 ax2:-32768 ax3:32767 b4 b8", ""},
+    };
+    // clang-format on
+    for (const auto& [udalosti, cekam] : pripady) {
+        hra.doplnky.pad = Pad();
+        EXPECT_EQ(klavesyPadu(udalosti, hra.doplnky), cekam) << udalosti;
+    }
+    std::ofstream("nastaveni.txt") << "pad_skok=5\npad_pauza=0\n";
+    hra.doplnky.pad.nastav(Nastaveni::nacti());
+    EXPECT_EQ(klavesyPadu("b5 ^b5 b0 b7", hra.doplnky), "D ^D P");
+}
+
+TEST_F(OknoHry, TheControlsCardHoldsTheGameUntilF1OrThePadsBackClosesIt) {
+    otevri(0, 0);
+    snimekS("F");  // he runs on
+    const int x = hra.hrac->pozice.x;
+    Plocha pred(SDL_ConvertSurface(hra.screen, hra.screen->format, SDL_SWSURFACE));
+    nakresli(pred.get(), kresby("ostatni/", "ovladani 20 20"));
+    snimekS("F1 Left ^F");
+    snimekS("S");
+    EXPECT_TRUE(stejne(hra.screen, pred.get()));
+    EXPECT_EQ(r(hra.hrac->pozice.x, hra.hrac->vlevo, hra.hrac->b, fs::exists("savy/grondelvik.sav")),
+              r(x, 0, 1, 1));
+    snimekS("F1");  // closed: the world runs on, the keys held while it showed unseen
+    EXPECT_EQ(r(hra.hrac->pozice.x, hra.hrac->vlevo), r(x + 20, 0));
+
+    // Paused under the card, the pause comes back whole when it closes.
+    snimekS("P");
+    Plocha pauza(SDL_ConvertSurface(hra.screen, hra.screen->format, SDL_SWSURFACE));
+    for (const char* pad : {"b6 ^b6", "", "b6 ^b6"}) {
+        SDL_Event e{};
+        e.type = SDL_JOYBUTTONDOWN, e.jbutton.button = 6;
+        if (*pad) SDL_PushEvent(&e), e.type = SDL_JOYBUTTONUP, SDL_PushEvent(&e);
+        snimek(hra, 0);
+    }
+    EXPECT_TRUE(stejne(hra.screen, pauza.get()));
+    snimekS("F1 P Esc");
+    EXPECT_EQ(r(hra.doplnky.karta, hra.pauza, hra.konec), r(1, 0, 1));
+}
+
+}  // namespace
