@@ -16,21 +16,24 @@ int zbytek(int a, int b) {
 bool StalaVrstva::pripravBuffer(const SDL_Surface* kam, int s, int r, int sb, int vb) {
     const SDL_PixelFormat* f = kam->format;
     if (f->BytesPerPixel < 2) return false;
-    if (buffer) {
-        const SDL_PixelFormat* b = buffer->format;
-        if (b->BytesPerPixel == f->BytesPerPixel && b->Rmask == f->Rmask && b->Gmask == f->Gmask &&
-            b->Bmask == f->Bmask && b->Amask == f->Amask && sloupcu == s && radku == r && sirkaBunky == sb &&
-            vyskaBunky == vb)
-            return true;
+    const SDL_PixelFormat* b = buffer ? buffer->format : nullptr;
+    // Kept while the screen's format stays and it is large enough, also
+    // across a scale switch: a new one costs its pages once more.
+    if (!b || b->BytesPerPixel != f->BytesPerPixel || b->Rmask != f->Rmask || b->Gmask != f->Gmask ||
+        b->Bmask != f->Bmask || b->Amask != f->Amask || buffer->w < s * sb || buffer->h < r * vb) {
+        buffer.reset();
+        buffer.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, s * sb, r * vb, f->BitsPerPixel, f->Rmask, f->Gmask,
+                                          f->Bmask, f->Amask));
+        sirkaBunky = vyskaBunky = 0;
+        if (!buffer) return false;
+        // Copied out as it is, never blended.
+        SDL_SetAlpha(buffer.get(), 0, SDL_ALPHA_OPAQUE);
     }
-    platne = {};
-    buffer.reset();
-    buffer.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, s * sb, r * vb, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                      f->Bmask, f->Amask));
-    if (!buffer) return false;
-    // Copied out as it is, never blended.
-    SDL_SetAlpha(buffer.get(), 0, SDL_ALPHA_OPAQUE);
-    sloupcu = s, radku = r, sirkaBunky = sb, vyskaBunky = vb;
+    if (sb != sirkaBunky || vb != vyskaBunky) {
+        platne = {};
+        sirkaBunky = sb, vyskaBunky = vb;
+        sloupcu = buffer->w / sb, radku = buffer->h / vb;
+    }
     return true;
 }
 
@@ -61,8 +64,9 @@ bool StalaVrstva::vykresli(SDL_Surface* kam, int x, int y, int sirka, int vyska,
     platne = nove;
 
     // The view out of the buffer, in up to four pieces where it wraps round.
-    const int bx = zbytek(x, buffer->w), by = zbytek(y, buffer->h);
-    const int w = std::min(sirka, buffer->w - bx), h = std::min(vyska, buffer->h - by);
+    const int bw = sloupcu * sirkaBunky, bh = radku * vyskaBunky;
+    const int bx = zbytek(x, bw), by = zbytek(y, bh);
+    const int w = std::min(sirka, bw - bx), h = std::min(vyska, bh - by);
     const auto kopiruj = [&](int zx, int zy, int sw, int sh, int kx, int ky) {
         if (sw > 0 && sh > 0)
             vykresliCast(buffer.get(),
