@@ -259,6 +259,38 @@ BENCHMARK(BM_Chuze)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(1500);
 
+// The frame after a level change (levels 2, 3, 1, ... in turn, large) or
+// after a scale switch (level 1, small and large in turn): the still layer
+// is drawn anew. The change itself is not counted.
+void BM_SnimekPoZmene(benchmark::State& state) {
+    obrazovka();
+    Hrac hrac;
+    Level level(&hrac, 1);
+    hrac.stop = true;
+    level.vykresliSe(obrazovka());
+    bool male = false;
+    Mereni m(state);
+    for (auto _ : state) {
+        if (state.range(0) == 1) {
+            hrac.novyLvl = true;
+            level.vykresliSe(obrazovka());
+        } else if ((male = !male)) {
+            level.zmensi();
+        } else {
+            level.zvetsi();
+        }
+        hrac.zivoty = hrac.maxZivotu;
+        m.zmer([&] { level.vykresliSe(obrazovka()); });
+    }
+}
+BENCHMARK(BM_SnimekPoZmene)
+    ->ArgNames({"level"})
+    ->Arg(1)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(60);
+
 // The frame in which the exit of level 2 is picked up: it builds level 3.
 void BM_ZmenaNaLevel3(benchmark::State& state) {
     Mereni m(state);
