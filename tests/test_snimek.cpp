@@ -86,11 +86,15 @@ TEST(FrameStill, ScreenFormatPicturesKeepTheirWhiteKey) {
     SDL_Quit();
 }
 
-// An 800 x 600 surface of 32, 24 or 16 bits, filled with a colour no picture uses.
+// An 800 x 600 surface of 32, 24, 16 or 8 bits (grey), filled with a colour no picture uses.
 Plocha plocha(int bpp, const SDL_Rect* klip) {
-    const bool b16 = bpp == 16;
-    Plocha o(SDL_CreateRGBSurface(0, 800, 600, bpp, b16 ? 0xF800 : 0xFF0000, b16 ? 0x7E0 : 0xFF00,
-                                  b16 ? 0x1F : 0xFF, 0));
+    const Uint32 r = bpp == 16 ? 0xF800 : 0xFF0000, g = bpp == 16 ? 0x7E0 : 0xFF00,
+                 b = bpp == 16 ? 0x1F : 0xFF;
+    Plocha o(bpp == 8 ? SDL_CreateRGBSurface(0, 800, 600, 8, 0, 0, 0, 0)
+                      : SDL_CreateRGBSurface(0, 800, 600, bpp, r, g, b, 0));
+    SDL_Color sede[256];
+    for (int i = 0; i < 256; ++i) sede[i] = {Uint8(i), Uint8(i), Uint8(i), 0};
+    if (bpp == 8) SDL_SetColors(o.get(), sede, 0, 256);
     SDL_FillRect(o.get(), nullptr, 0x4D8D);
     SDL_SetClipRect(o.get(), klip);
     return o;
@@ -129,7 +133,8 @@ TEST(FrameStill, KeptFromFrameToFrameItShowsWhatScratchDoes) {
         Hrac hrac;
         Level level(&hrac, 1);
         hrac.stop = true;
-        const SDL_Rect start = hrac.pozice;  // (400, 750), in free space
+        hrac.pozice.x = 415;                 // the view 15 pixels into a tile: 28 columns of them
+        const SDL_Rect start = hrac.pozice;  // (415, 750), in free space
         SDL_Rect p = start;
         const auto sedi = [&](const std::string& krok, SDL_Rect kde, int bpp = 32,
                               const SDL_Rect* klip = nullptr) {
@@ -152,6 +157,7 @@ TEST(FrameStill, KeptFromFrameToFrameItShowsWhatScratchDoes) {
             {-61, 5},  {20, 15}, {0, 25}, {4, 36}, {400, 0}, {-2000, 37}, {0, -600}, {2999, 1}};
         for (auto [dx, dy] : kroky) sedi("walk", SDL_Rect{Sint16(p.x + dx), Sint16(p.y + dy), 0, 0});
         sedi("24 bits", p, 24);
+        sedi("a palette screen, 5 pixels into a tile left of the level", SDL_Rect{95, 480, 0, 0}, 8);
         SDL_Rect klip{10, 20, 500, 300};
         sedi("clipped", p, 32, &klip);
         ASSERT_EQ(LevelTest::list(level).getPredmet(2, 24), LevelTest::sip(level));  // the map's "X.1.1"
