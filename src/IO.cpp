@@ -154,6 +154,47 @@ void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {
     SDL_BlitSurface(obrazek, nullptr, kam, &kde);
 }
 
+namespace {
+bool lzeKopirovat(const SDL_Surface* z, const SDL_Surface* k) {
+    const SDL_PixelFormat *a = z->format, *b = k->format;
+    return a->BytesPerPixel >= 2 && a->BytesPerPixel == b->BytesPerPixel && a->Rmask == b->Rmask &&
+           a->Gmask == b->Gmask && a->Bmask == b->Bmask && a->Amask == b->Amask &&
+           !(z->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA));
+}
+}  // namespace
+
+void vykresliCast(SDL_Surface* obrazek, SDL_Rect zdroj, SDL_Surface* kam, int x, int y) {
+    if (!obrazek || !kam || !lzeKopirovat(obrazek, kam)) {
+        SDL_Rect kde{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+        SDL_BlitSurface(obrazek, &zdroj, kam, &kde);
+        return;
+    }
+    // The part within the picture, then within the target's clip rectangle.
+    int sx = zdroj.x, sy = zdroj.y, w = zdroj.w, h = zdroj.h;
+    if (sx < 0) w += sx, x -= sx, sx = 0;
+    if (sy < 0) h += sy, y -= sy, sy = 0;
+    w = std::min(w, obrazek->w - sx);
+    h = std::min(h, obrazek->h - sy);
+    const SDL_Rect& c = kam->clip_rect;
+    if (x < c.x) w -= c.x - x, sx += c.x - x, x = c.x;
+    if (y < c.y) h -= c.y - y, sy += c.y - y, y = c.y;
+    w = std::min(w, c.x + c.w - x);
+    h = std::min(h, c.y + c.h - y);
+    if (w <= 0 || h <= 0) return;
+    if (SDL_MUSTLOCK(obrazek) && SDL_LockSurface(obrazek) < 0) return;
+    if (SDL_MUSTLOCK(kam) && SDL_LockSurface(kam) < 0) {
+        if (SDL_MUSTLOCK(obrazek)) SDL_UnlockSurface(obrazek);
+        return;
+    }
+    const int bpp = kam->format->BytesPerPixel;
+    const Uint8* z = static_cast<const Uint8*>(obrazek->pixels) + sy * obrazek->pitch + sx * bpp;
+    Uint8* k = static_cast<Uint8*>(kam->pixels) + y * kam->pitch + x * bpp;
+    for (int r = 0; r < h; ++r, z += obrazek->pitch, k += kam->pitch)
+        std::memcpy(k, z, static_cast<size_t>(w) * bpp);
+    if (SDL_MUSTLOCK(kam)) SDL_UnlockSurface(kam);
+    if (SDL_MUSTLOCK(obrazek)) SDL_UnlockSurface(obrazek);
+}
+
 namespace hodiny {
 namespace {
 std::optional<std::time_t> pripnuty;

@@ -26,6 +26,12 @@ void nastavBilyKlic(SDL_Surface* obrazek);
 // rectangle is a copy, so SDL's clipping never reaches the caller.
 void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y);
 
+// Blits the part zdroj of the picture with its top-left corner at (x, y),
+// clipped as SDL clips. Between pictures of the same format, with no key or
+// alpha, it copies the rows itself: SDL's copy writes around the cache, which
+// is slow for the many short rows of tiles.
+void vykresliCast(SDL_Surface* obrazek, SDL_Rect zdroj, SDL_Surface* kam, int x, int y);
+
 // The one place the game reads the wall clock (whole seconds), so tests and
 // tools can pin it and replay a run.
 namespace hodiny {

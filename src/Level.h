@@ -12,6 +12,7 @@
 #include "IO.h"
 #include "ListPredmetu.h"
 #include "SetNepratel.h"
+#include "StalaVrstva.h"
 #include "Udalosti.h"
 #include "UlozenaHra.h"
 
@@ -105,6 +106,7 @@ private:
     void vykresliDlazdice(SDL_Surface* obrazovka, SDL_Rect pozice);
     bool dlazdicePresne() const;
     SDL_Surface* pasPevnych(int dlazdic);
+    void kresliRadu(SDL_Surface* pas, SDL_Surface* kam, int j, int od, int po, int x, int y);
     void ulozLvl(std::ostream& oss) const;
 
     int typ;
@@ -115,7 +117,8 @@ private:
     std::unique_ptr<NovyLvl> novyLvl;
     Obrazek pevna;
     std::vector<Obrazek> pozadi;
-    Obrazek pasPevne;  // pevna repeated along a row
+    Obrazek pasPevne;    // pevna repeated along a row
+    StalaVrstva vrstva;  // background and solid tiles around the view, kept between frames
     int nPozadi = 0;
     int nextLvl = 1;
     int obtiznost = 1;

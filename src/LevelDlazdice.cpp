@@ -1,18 +1,15 @@
-// The level's still layer: background cells, solid tiles and items, drawn so
-// that every pixel of the screen is written about once and a row's run of
-// alike tiles takes one blit.
+// The level's still layer: background cells, solid tiles and items. Background
+// and solid tiles are kept between frames around the view and copied out in
+// one go; items go over them.
 #include "Level.h"
 
 namespace {
-void vykresliCast(SDL_Surface* obrazek, SDL_Rect zdroj, SDL_Surface* kam, int x, int y) {
-    SDL_Rect kde{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_BlitSurface(obrazek, &zdroj, kam, &kde);
-}
-
 bool veBunce(const Predmet* p, int sirka, int vyska) {
     const SDL_Surface* o = p->getObrazek();
     return o && o->w <= sirka && o->h <= vyska;
 }
+
+constexpr int kSirka = 800, kVyska = 600;  // the view
 }  // namespace
 
 bool Level::dlazdicePresne() const {
@@ -42,46 +39,51 @@ SDL_Surface* Level::pasPevnych(int dlazdic) {
     return pasPevne.get();
 }
 
-void Level::vykresliDlazdice(SDL_Surface* obrazovka, SDL_Rect pozice) {
-    const RozsahBunek tx = rozsahBunek(pozice.x, 800, sP), ty = rozsahBunek(pozice.y, 600, vP);
-    const auto naObrazovceX = [&](int x) { return x - pozice.x + 400; };
-    const auto naObrazovceY = [&](int y) { return y - pozice.y + 300; };
-    SDL_Surface* pas = dlazdicePresne() ? pasPevnych(tx.po - tx.od) : nullptr;
-
-    if (pas) {
-        for (int j = ty.od; j < ty.po; ++j) {
-            const int y = vP * j;
-            for (int i = tx.od; i < tx.po;) {
-                const bool pevne = getPevna(i, j);
-                int konec = i + 1;
-                if (pevne) {
-                    while (konec < tx.po && getPevna(konec, j)) ++konec;
-                    const SDL_Rect zdroj{0, 0, static_cast<Uint16>(sP * (konec - i)),
-                                         static_cast<Uint16>(vP)};
-                    vykresliCast(pas, zdroj, obrazovka, naObrazovceX(sP * i), naObrazovceY(y));
-                } else {
-                    // Free tiles lie inside the level, so x and y are never
-                    // negative; the run stops where background cells meet.
-                    while (konec < tx.po && !getPevna(konec, j) && sP * konec % sPoz != 0) ++konec;
-                    const int x = sP * i;
-                    const SDL_Rect zdroj{static_cast<Sint16>(x % sPoz), static_cast<Sint16>(y % vPoz),
-                                         static_cast<Uint16>(sP * (konec - i)), static_cast<Uint16>(vP)};
-                    vykresliCast(pozadi[getPozadi(x / sPoz, y / vPoz)].get(), zdroj, obrazovka,
-                                 naObrazovceX(x), naObrazovceY(y));
-                }
-                i = konec;
-            }
+void Level::kresliRadu(SDL_Surface* pas, SDL_Surface* kam, int j, int od, int po, int x, int y) {
+    // A run of solid tiles is one copy from the strip; a run of free ones
+    // one copy from the background cell they lie in.
+    const int sy = vP * j;
+    for (int i = od; i < po;) {
+        int konec = i + 1;
+        const int kx = x + sP * (i - od);
+        if (getPevna(i, j)) {
+            while (konec < po && getPevna(konec, j)) ++konec;
+            vykresliCast(pas, SDL_Rect{0, 0, static_cast<Uint16>(sP * (konec - i)), static_cast<Uint16>(vP)},
+                         kam, kx, y);
+        } else {
+            // Free tiles lie inside the level, so their pixels are never
+            // negative.
+            while (konec < po && !getPevna(konec, j) && sP * konec % sPoz != 0) ++konec;
+            const int sx = sP * i;
+            const SDL_Rect zdroj{static_cast<Sint16>(sx % sPoz), static_cast<Sint16>(sy % vPoz),
+                                 static_cast<Uint16>(sP * (konec - i)), static_cast<Uint16>(vP)};
+            vykresliCast(pozadi[getPozadi(sx / sPoz, sy / vPoz)].get(), zdroj, kam, kx, y);
         }
-    } else {
+        i = konec;
+    }
+}
+
+void Level::vykresliDlazdice(SDL_Surface* obrazovka, SDL_Rect pozice) {
+    const RozsahBunek tx = rozsahBunek(pozice.x, kSirka, sP), ty = rozsahBunek(pozice.y, kVyska, vP);
+    const auto naObrazovceX = [&](int x) { return x - pozice.x + kSirka / 2; };
+    const auto naObrazovceY = [&](int y) { return y - pozice.y + kVyska / 2; };
+
+    SDL_Surface* pas = dlazdicePresne() ? pasPevnych(kSirka / sP + 2) : nullptr;
+    const bool ulozena =
+        pas && vrstva.vykresli(obrazovka, pozice.x - kSirka / 2, pozice.y - kVyska / 2, kSirka, kVyska, sP,
+                               vP, [&](SDL_Surface* kam, int j, int od, int po, int x, int y) {
+                                   kresliRadu(pas, kam, j, od, po, x, y);
+                               });
+    if (!ulozena) {
         // Every background cell whole, then the solid tiles over it.
-        const RozsahBunek bx = rozsahBunek(pozice.x, 800, sPoz), by = rozsahBunek(pozice.y, 600, vPoz);
+        const RozsahBunek bx = rozsahBunek(pozice.x, kSirka, sPoz), by = rozsahBunek(pozice.y, kVyska, vPoz);
         for (int i = bx.od; i < bx.po; ++i)
             for (int j = by.od; j < by.po; ++j)
                 vykresliObrazek(pozadi[getPozadi(i, j)].get(), obrazovka, naObrazovceX(sPoz * i),
                                 naObrazovceY(vPoz * j));
     }
 
-    // Solid tiles (unless drawn above), and items on the free ones, column
+    // Solid tiles (unless kept above), and items on the free ones, column
     // by column.
     for (int i = tx.od; i < tx.po; ++i) {
         for (int j = ty.od; j < ty.po; ++j) {
@@ -89,7 +91,7 @@ void Level::vykresliDlazdice(SDL_Surface* obrazovka, SDL_Rect pozice) {
             n.x = static_cast<Sint16>(naObrazovceX(sP * i));
             n.y = static_cast<Sint16>(naObrazovceY(vP * j));
             if (getPevna(i, j)) {
-                if (!pas) vykresliObrazek(pevna.get(), obrazovka, n.x, n.y);
+                if (!ulozena) vykresliObrazek(pevna.get(), obrazovka, n.x, n.y);
             } else if (Predmet* p = list->getPredmet(i, j)) {
                 p->vykresliSe(obrazovka, n);
             }

@@ -132,7 +132,9 @@ void Level::nactiDlazdice(bool male) {
     if (typ < 1 || typ > 3) return;
     const PopisLevelu& p = kLevely[typ - 1];
     pevna = nactiDlazdici(p.pevna, male);
+    // New pictures, and with a new level a new grid: nothing drawn holds.
     pasPevne.reset();
+    vrstva.zapomen();
     pozadi.clear();
     pozadi.resize(nPozadi);
     for (int i = 0; i < nPozadi; ++i) pozadi[i] = nactiDlazdici(p.pozadiKmen + cisloPozadi(i + 1), male);
@@ -193,6 +195,7 @@ bool Level::setPevna(int x, int y) {
     if (x < 0 || x >= sLvl || y < 0 || y >= vLvl || getPevna(x, y)) return false;
     const int n = vLvl * x + y;
     polePevna[n / 8] |= static_cast<unsigned char>(1u << (n % 8));
+    vrstva.zapomen();
     return true;
 }
 
@@ -200,6 +203,7 @@ bool Level::setPozadi(int x, int y, unsigned char hodnota) {
     const int cols = sloupcuPozadi();
     if (x < 0 || y < 0 || y * cols + x >= cols * radkuPozadi()) return false;
     polePozadi[y * cols + x] = hodnota;
+    vrstva.zapomen();
     return true;
 }
 

@@ -209,6 +209,7 @@ struct LevelTest {
     // Empties the level: no solid tile, item or enemy inside, background as it was.
     static void vyprazdni(Level& l) {
         std::fill(l.polePevna.begin(), l.polePevna.end(), 0);
+        l.vrstva.zapomen();
         l.list = std::make_unique<ListPredmetu>(l.sLvl, l.vLvl);
         l.set->nepratele.clear();
     }
@@ -218,7 +219,7 @@ struct LevelTest {
     UKAZATEL(sip) UKAZATEL(zivoty) UKAZATEL(toulec) UKAZATEL(novyLvl) UKAZATEL(pevna)
     FUNKCE(getPevna) FUNKCE(setPevna) FUNKCE(getPozadi) FUNKCE(setPozadi) FUNKCE(nactiMapu) FUNKCE(nactiLvl)
     FUNKCE(seberePredmety) FUNKCE(letSipu) FUNKCE(pohniSNepritelem) FUNKCE(utoc) FUNKCE(hracUtok)
-    FUNKCE(sipTrefa) FUNKCE(hracUtociNa)
+    FUNKCE(sipTrefa) FUNKCE(hracUtociNa) FUNKCE(vykresliDlazdice)
 };
 // clang-format on
 

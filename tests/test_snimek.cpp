@@ -87,4 +87,97 @@ TEST(FrameStill, ScreenFormatPicturesKeepTheirWhiteKey) {
     SDL_Quit();
 }
 
+// An 800 x 600 surface of 32, 24, 16 or 8 bits (grey), filled with a colour no picture uses.
+Plocha plocha(int bpp, const SDL_Rect* klip) {
+    const Uint32 r = bpp == 16 ? 0xF800 : 0xFF0000, g = bpp == 16 ? 0x7E0 : 0xFF00,
+                 b = bpp == 16 ? 0x1F : 0xFF;
+    Plocha o(bpp == 8 ? SDL_CreateRGBSurface(0, 800, 600, 8, 0, 0, 0, 0)
+                      : SDL_CreateRGBSurface(0, 800, 600, bpp, r, g, b, 0));
+    SDL_Color sede[256];
+    for (int i = 0; i < 256; ++i) sede[i] = {Uint8(i), Uint8(i), Uint8(i), 0};
+    if (bpp == 8) SDL_SetColors(o.get(), sede, 0, 256);
+    SDL_FillRect(o.get(), nullptr, 0x4D8D);
+    SDL_SetClipRect(o.get(), klip);
+    return o;
+}
+
+// The still layer from scratch with SDL's blits: every background cell and tile the view touches.
+Plocha odZnova(Level& l, SDL_Rect p, int bpp, const SDL_Rect* klip) {
+    Plocha o = plocha(bpp, klip);
+    const int x0 = p.x - 400, y0 = p.y - 300, t = LevelTest::sP(l), b = 10 * t;
+    const auto dolu = [](int a, int d) { return (a < 0 ? a - d + 1 : a) / d; };
+    const auto blit = [&](SDL_Surface* s, int x, int y) {
+        SDL_Rect r{Sint16(x - x0), Sint16(y - y0), 0, 0};
+        SDL_BlitSurface(s, nullptr, o.get(), &r);
+    };
+    for (int i = dolu(x0, b); i <= dolu(x0 + 799, b); ++i)
+        for (int j = dolu(y0, b); j <= dolu(y0 + 599, b); ++j)
+            blit(LevelTest::pozadi(l, LevelTest::getPozadi(l, i, j)), b * i, b * j);
+    for (int i = dolu(x0, t); i <= dolu(x0 + 799, t); ++i)
+        for (int j = dolu(y0, t); j <= dolu(y0 + 599, t); ++j)
+            if (LevelTest::getPevna(l, i, j))
+                blit(LevelTest::pevna(l), t * i, t * j);
+            else if (Predmet* pr = LevelTest::list(l).getPredmet(i, j))
+                blit(pr->getObrazek(), t * i, t * j);
+    return o;
+}
+
+TEST(FrameStill, KeptFromFrameToFrameItShowsWhatScratchDoes) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+    ASSERT_NE(SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE), nullptr);  // pictures in the screen's format
+    {
+        KopieDat kopie;
+        kopie.smaz("mapy/venku.txt");  // level 2 empty: a level change that sets no tile
+        VDatech data(kopie.cesta());
+        const std::string sav = "savy/vrstva.sav";
+        Hrac hrac;
+        Level level(&hrac, 1);
+        hrac.stop = true;
+        hrac.pozice.x = 415;                 // the view 15 pixels into a tile: 28 columns of them
+        const SDL_Rect start = hrac.pozice;  // (415, 750), in free space
+        SDL_Rect p = start;
+        const auto sedi = [&](const std::string& krok, SDL_Rect kde, int bpp = 32,
+                              const SDL_Rect* klip = nullptr) {
+            p = kde;
+            Plocha obr = plocha(bpp, klip);
+            LevelTest::vykresliDlazdice(level, obr.get(), p);
+            EXPECT_TRUE(stejne(obr.get(), odZnova(level, p, bpp, klip).get()))
+                << krok << " at " << p.x << "," << p.y;
+        };
+        sedi("start", start);
+        ASSERT_TRUE(level.uloz(sav.c_str()));
+        ASSERT_TRUE(LevelTest::setPevna(level, 13, 25));
+        sedi("a new solid tile", p);
+        LevelTest::setPozadi(level, 1, 2, (LevelTest::getPozadi(level, 1, 2) + 1) % 3);
+        sedi("a new background cell", p);
+        // Rising and sinking by tiles, walking (odd steps, multiples of 4, whole tiles), a jump's rise and
+        // fall, far off, outside the level on the left and above.
+        const std::vector<std::pair<int, int>> kroky{
+            {0, -350}, {0, 25},  {1, 0},  {4, 0},  {3, 0},   {8, -35},    {30, -25}, {31, -15}, {-2, -5},
+            {-61, 5},  {20, 15}, {0, 25}, {4, 36}, {400, 0}, {-2000, 37}, {0, -600}, {2999, 1}};
+        for (auto [dx, dy] : kroky) sedi("walk", SDL_Rect{Sint16(p.x + dx), Sint16(p.y + dy), 0, 0});
+        sedi("24 bits", p, 24);
+        sedi("a palette screen, 5 pixels into a tile left of the level", SDL_Rect{95, 480, 0, 0}, 8);
+        SDL_Rect klip{10, 20, 500, 300};
+        sedi("clipped", p, 32, &klip);
+        ASSERT_EQ(LevelTest::list(level).getPredmet(2, 24), LevelTest::sip(level));  // the map's "X.1.1"
+        sedi("an arrow", SDL_Rect{67, 718, 0, 0});
+        LevelTest::list(level).removeFrom(2, 24);
+        sedi("the arrow picked up", p);
+        level.zmensi();
+        sedi("small", hrac.pozice);
+        sedi("small, 16 bits", p, 16);
+        sedi("small, where level 2 starts", SDL_Rect{266, 266, 0, 0});  // two thirds of (400, 400)
+        hrac.novyLvl = true;
+        level.vykresliSe(plocha(32, nullptr).get());
+        sedi("level 2, small", hrac.pozice);
+        level.zvetsi();
+        sedi("level 2 where the game was saved", start);
+        ASSERT_EQ(level.nacti(sav.c_str()), Level::Nacteni::hotovo);
+        sedi("loaded", hrac.pozice);
+    }
+    SDL_Quit();
+}
+
 }  // namespace
