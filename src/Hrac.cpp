@@ -116,7 +116,7 @@ void Hrac::zvetsi() {
     prepocitejPolohy(3, 2);
     skok = 35;
     // Agility gained while small shows in the running bonus again.
-    beh = (obratnost - 15) / 5 + 10;
+    beh = static_cast<int>((obratnost - 15LL) / 5 + 10);
     uvolniObrazky();
     nactiVetsi();
 }
@@ -179,8 +179,8 @@ void Hrac::utok(bool mysi) {
         aMec = 2;
         return;
     }
-    // An empty quiver still costs the cooldown.
-    if (pocetSipu < 1) return;
+    // An empty quiver, or no more room for arrows in flight, still costs the cooldown.
+    if (pocetSipu < 1 || pozSipy >= kMaxSipu) return;
     --pocetSipu;
     int trida = 0;
     if (mysi)
@@ -206,7 +206,7 @@ int Hrac::tridaZKurzoru() const {
 
 void Hrac::strel(int trida) {
     if (nSipu <= pozSipy) {
-        nSipu *= 2;
+        nSipu = std::min(2 * nSipu, kMaxSipu);
         std::vector<VystrelenySip> nove(nSipu);
         std::copy_n(vSipy.begin(), pozSipy, nove.begin());
         vSipy = std::move(nove);

@@ -27,7 +27,7 @@ void Sip::zmensi() {
     nahraj("grafika/ostatni/sipm.bmp", "Nelze nacist obrazek grafika/ostatni/sipm.bmp");
 }
 void Sip::sebere(Hrac* hrac) {
-    hrac->pocetSipu++;
+    hrac->pocetSipu = omez(hrac->pocetSipu + 1LL);
 }
 
 Toulec::Toulec() {
@@ -42,7 +42,7 @@ void Toulec::zmensi() {
 void Toulec::sebere(Hrac* hrac) {
     // Reseeding here is deliberate: it also shifts what later draws see.
     std::srand(static_cast<unsigned>(hodiny::ted()));
-    hrac->pocetSipu += 9 + std::rand() % 6;
+    hrac->pocetSipu = omez(hrac->pocetSipu + 9LL + std::rand() % 6);
 }
 
 Zivoty::Zivoty() {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <cstdlib>
+#include <limits>
 #include <ostream>
 #include <string>
 
@@ -133,9 +133,15 @@ void TypNepritele::zvysObtiznost(int obtiznost) {
     for (int i = 1; i < obtiznost; ++i) {
         // Integer forms of the products with the doubles nearest 1.2 and 1.1
         // (the one for 1.2 lies just below it: 25 gives 29).
-        maxZivotu = nasob(6LL * maxZivotu - 1, 5);
-        sila = nasob(11LL * sila, 10);
-        obratnost = nasob(11LL * obratnost, 10);
+        const int zivotu = nasob(6LL * maxZivotu - 1, 5), s = nasob(11LL * sila, 10),
+                  o = nasob(11LL * obratnost, 10);
+        // Past difficulty 9 every repetition is the same: once one changes
+        // nothing (each value at the int limit or too small to grow), no
+        // later one does, however high the difficulty.
+        if (obtiznost > 9 && zivotu == maxZivotu && s == sila && o == obratnost) break;
+        maxZivotu = zivotu;
+        sila = s;
+        obratnost = o;
         if (obtiznost <= 9) {
             if (typ == 1) {
                 maxZivotu += 10;
