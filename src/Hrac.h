@@ -48,9 +48,19 @@ public:
     Hrac& operator=(const Hrac&) = delete;
     ~Hrac();
 
+    // The four sprite sets of one scale, white made transparent.
+    struct Sada {
+        std::vector<Obrazek> nohy, luk, mec, sip;
+    };
+    // Loads the sets of one scale, or throws the first set's message; the
+    // hunter keeps his own meanwhile.
+    Sada nactiSadu(bool male) const;
     void nactiVetsi();
     void zmensi();
     void zvetsi();
+    // The same with the sets already loaded.
+    void zmensi(Sada&& male);
+    void zvetsi(Sada&& velka);
     void akce(const SDL_Event& event);
     void vykresliSe(SDL_Surface* obrazovka);
     void uloz(std::ostream& oss) const;
@@ -101,6 +111,6 @@ private:
     void strel(int trida);
     // Scales the hunter's and the live arrows' positions and arrow speeds.
     void prepocitejPolohy(int citatel, int jmenovatel);
-    void nactiSadu(bool male);
-    void uvolniObrazky();
+    // Takes the sets and the sizes of their scale.
+    void vymen(Sada&& s, bool male);
 };

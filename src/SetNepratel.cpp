@@ -51,10 +51,12 @@ std::string cesta(const char* kmen, bool dveCislice, int k, bool vlevo, bool mal
     return std::string(kmen) + cislo + (vlevo ? "l" : "") + (male ? "m" : "") + ".bmp";
 }
 
-// Loads both directions of one array, then keys or reports it.
-void nactiPole(std::vector<Obrazek>& pole, int n, const char* kmen, bool dveCislice, bool male) {
+// Loads both directions of one array.
+std::vector<Obrazek> nactiPole(int n, const char* kmen, bool dveCislice, bool male) {
+    std::vector<Obrazek> pole(2 * n);
     for (int i = 0; i < 2 * n; ++i)
         pole[i] = nactiObrazek(cesta(kmen, dveCislice, i % n + 1, i >= n, male).c_str());
+    return pole;
 }
 
 void zkontrolujPole(std::vector<Obrazek>& pole, const char* zprava) {
@@ -82,43 +84,42 @@ TypNepritele::TypNepritele(int t) : typ(t) {
     }
     nTelo = snimkyTypu(t).nTelo;
     nNohy = snimkyTypu(t).nNohy;
-    telo.resize(2 * nTelo);
-    nohy.resize(2 * nNohy);
     nactiVetsi();
 }
 
-void TypNepritele::nactiSadu(bool male) {
+TypNepritele::Sada TypNepritele::nactiSadu(bool male) const {
+    const PopisTypu* p = popis(typ);
+    if (!p) return {};
+    // Everything is loaded before the first check, so a missing body picture
+    // is reported even when legs are missing too.
+    Sada s{nactiPole(nTelo, p->teloKmen, p->dveCislice, male),
+           nactiPole(nNohy, p->nohyKmen, p->dveCislice, male)};
+    zkontrolujPole(s.telo, p->chybaTela);
+    zkontrolujPole(s.nohy, p->chybaNohou);
+    return s;
+}
+
+void TypNepritele::vymen(Sada&& sada, bool male) {
     const PopisTypu* p = popis(typ);
     if (!p) return;
     const Rozmery& r = p->rozmery[male ? 1 : 0];
     vyska = r.vyska;
     sirka = r.sirka;
     vyskaTela = r.vyskaTela;
-    // Everything is loaded before the first check, so a missing body picture
-    // is reported even when legs are missing too.
-    nactiPole(telo, nTelo, p->teloKmen, p->dveCislice, male);
-    nactiPole(nohy, nNohy, p->nohyKmen, p->dveCislice, male);
-    zkontrolujPole(telo, p->chybaTela);
-    zkontrolujPole(nohy, p->chybaNohou);
-}
-
-void TypNepritele::uvolniObrazky() {
-    for (Obrazek& o : telo) o.reset();
-    for (Obrazek& o : nohy) o.reset();
+    telo = std::move(sada.telo);
+    nohy = std::move(sada.nohy);
 }
 
 void TypNepritele::nactiVetsi() {
-    nactiSadu(false);
+    vymen(nactiSadu(false), false);
 }
 
 void TypNepritele::zvetsi() {
-    uvolniObrazky();
     nactiVetsi();
 }
 
 void TypNepritele::zmensi() {
-    uvolniObrazky();
-    nactiSadu(true);
+    vymen(nactiSadu(true), true);
 }
 
 namespace {
@@ -268,14 +269,30 @@ void SetNepratel::zvysObtiznost(int obtiznost) {
     for (const auto& t : typy) t->zvysObtiznost(obtiznost);
 }
 
-void SetNepratel::zvetsi() {
-    for (const auto& t : typy) t->zvetsi();
+std::vector<TypNepritele::Sada> SetNepratel::nactiSady(bool male) const {
+    std::vector<TypNepritele::Sada> sady;
+    for (const auto& t : typy) sady.push_back(t->nactiSadu(male));
+    return sady;
+}
+
+void SetNepratel::zvetsi(std::vector<TypNepritele::Sada>&& sady) {
+    auto s = sady.begin();
+    for (const auto& t : typy) t->vymen(std::move(*s++), false);
     for (const auto& n : nepratele) n->zvetsi();
 }
 
-void SetNepratel::zmensi() {
-    for (const auto& t : typy) t->zmensi();
+void SetNepratel::zmensi(std::vector<TypNepritele::Sada>&& sady) {
+    auto s = sady.begin();
+    for (const auto& t : typy) t->vymen(std::move(*s++), true);
     for (const auto& n : nepratele) n->zmensi();
+}
+
+void SetNepratel::zvetsi() {
+    zvetsi(nactiSady(false));
+}
+
+void SetNepratel::zmensi() {
+    zmensi(nactiSady(true));
 }
 
 void SetNepratel::uloz(std::ostream& oss) const {
