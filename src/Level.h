@@ -65,6 +65,7 @@ public:
 
 private:
     friend struct LevelTest;
+    friend struct AutomatLevelu;
 
     bool setPevna(int x, int y);
     // Inline: every collision query of every enemy asks it many times a frame.
