@@ -129,6 +129,10 @@ TEST(Grafika, RunsClipAtTheScreensEdgesAsSdlsKeyedBlit) {
             SDL_BlitSurface(o.get(), nullptr, sdl.get(), &kde);
             EXPECT_TRUE(stejne(obrazovka, sdl.get())) << x << ", " << y;
         }
+        // Beyond 16 bits nothing shows; cut to them it would land at (100, 100).
+        Plocha pred(SDL_ConvertSurface(obrazovka, obrazovka->format, SDL_SWSURFACE));
+        vykresliObrazek(o.get(), obrazovka, 65536 + 100, 100);
+        EXPECT_TRUE(stejne(obrazovka, pred.get()));
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
