@@ -135,7 +135,7 @@ TEST_F(Ulozeni, GamesAtTheLimitsOfTheRulesLoadBackExactly) {
 
 TEST_F(Ulozeni, TheRulesStopWhereTheReaderDoes) {
     // Arrows picked up add at most to the int limit.
-    hrac.pocetSipu = INT_MAX - 1;
+    hrac.pocetSipu = INT_MAX;
     LevelTest::sip(*level)->sebere(&hrac);
     LevelTest::toulec(*level)->sebere(&hrac);
     EXPECT_EQ(hrac.pocetSipu, INT_MAX);
