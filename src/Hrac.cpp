@@ -43,10 +43,6 @@ Hrac::Hrac() {
     // Until the pointer moves in bow mode, a mouse shot aims at the hunter's corner.
     kurzor = stred;
     vSipy.resize(nSipu);
-    nohy.resize(2 * nNohy);
-    luk.resize(2 * nLuk);
-    mec.resize(2 * nMec);
-    sip.resize(2 * nLuk);
     ioh = std::make_unique<InfoOHraci>();
     nactiVetsi();
 }
@@ -54,40 +50,45 @@ Hrac::Hrac() {
 Hrac::~Hrac() = default;
 
 void Hrac::nactiVetsi() {
-    vyska = 101;
-    vyskaTela = 66;
-    sirka = 70;
-    nactiSadu(false);
+    vymen(nactiSadu(false), false);
 }
 
-void Hrac::nactiSadu(bool male) {
-    nactiSmer(nohy, kmenyNohou, nNohy, male);
-    nactiSmer(luk, kmenyLuku, nLuk, male);
-    nactiSmer(mec, kmenyMece, nMec, male);
+Hrac::Sada Hrac::nactiSadu(bool male) const {
+    Sada s{std::vector<Obrazek>(2 * nNohy), std::vector<Obrazek>(2 * nLuk), std::vector<Obrazek>(2 * nMec),
+           std::vector<Obrazek>(2 * nLuk)};
+    nactiSmer(s.nohy, kmenyNohou, nNohy, male);
+    nactiSmer(s.luk, kmenyLuku, nLuk, male);
+    nactiSmer(s.mec, kmenyMece, nMec, male);
     // The vertical arrow has no left variant: slot 9 loads the right one again.
     for (int i = 0; i < nLuk - 1; ++i) {
-        sip[i] = nactiLovce(kmenySipu[i], false, male);
-        sip[i + nLuk] = nactiLovce(kmenySipu[i], true, male);
+        s.sip[i] = nactiLovce(kmenySipu[i], false, male);
+        s.sip[i + nLuk] = nactiLovce(kmenySipu[i], true, male);
     }
-    sip[nLuk - 1] = nactiLovce(kmenySipu[nLuk - 1], false, male);
-    sip[2 * nLuk - 1] = nactiLovce(kmenySipu[nLuk - 1], false, male);
+    s.sip[nLuk - 1] = nactiLovce(kmenySipu[nLuk - 1], false, male);
+    s.sip[2 * nLuk - 1] = nactiLovce(kmenySipu[nLuk - 1], false, male);
 
     for (int i = 0; i < 2 * nLuk; ++i)
-        if (!luk[i] || !sip[i]) throw "Chyba pri nacitani obrazku luku nebo sipu.";
-    if (!vseNacteno(nohy)) throw "Chyba pri nacitani obrazku nohou.";
-    if (!vseNacteno(mec)) throw "Chyba pri nacitani obrazku mece.";
+        if (!s.luk[i] || !s.sip[i]) throw "Chyba pri nacitani obrazku luku nebo sipu.";
+    if (!vseNacteno(s.nohy)) throw "Chyba pri nacitani obrazku nohou.";
+    if (!vseNacteno(s.mec)) throw "Chyba pri nacitani obrazku mece.";
 
-    for (auto& o : nohy) nastavBilyKlic(o.get());
+    for (auto& o : s.nohy) nastavBilyKlic(o.get());
     for (int i = 0; i < 2 * nLuk; ++i) {
-        nastavBilyKlic(luk[i].get());
-        nastavBilyKlic(sip[i].get());
+        nastavBilyKlic(s.luk[i].get());
+        nastavBilyKlic(s.sip[i].get());
     }
-    for (auto& o : mec) nastavBilyKlic(o.get());
+    for (auto& o : s.mec) nastavBilyKlic(o.get());
+    return s;
 }
 
-void Hrac::uvolniObrazky() {
-    for (auto* sada : {&nohy, &luk, &mec, &sip})
-        for (auto& o : *sada) o.reset();
+void Hrac::vymen(Sada&& s, bool male) {
+    vyskaTela = male ? 44 : 66;
+    vyska = male ? 67 : 101;
+    sirka = male ? 44 : 70;
+    nohy = std::move(s.nohy);
+    luk = std::move(s.luk);
+    mec = std::move(s.mec);
+    sip = std::move(s.sip);
 }
 
 void Hrac::prepocitejPolohy(int citatel, int jmenovatel) {
@@ -102,23 +103,26 @@ void Hrac::prepocitejPolohy(int citatel, int jmenovatel) {
 }
 
 void Hrac::zmensi() {
+    zmensi(nactiSadu(true));
+}
+
+void Hrac::zmensi(Sada&& male) {
     prepocitejPolohy(2, 3);
     skok = 2 * skok / 3 + 3;
     beh = 2 * beh / 3 + 3;
-    uvolniObrazky();
-    vyskaTela = 44;
-    vyska = 67;
-    sirka = 44;
-    nactiSadu(true);
+    vymen(std::move(male), true);
 }
 
 void Hrac::zvetsi() {
+    zvetsi(nactiSadu(false));
+}
+
+void Hrac::zvetsi(Sada&& velka) {
     prepocitejPolohy(3, 2);
     skok = 35;
     // Agility gained while small shows in the running bonus again.
-    beh = (obratnost - 15) / 5 + 10;
-    uvolniObrazky();
-    nactiVetsi();
+    beh = static_cast<int>((obratnost - 15LL) / 5 + 10);
+    vymen(std::move(velka), false);
 }
 
 void Hrac::akce(const SDL_Event& event) {
@@ -179,8 +183,8 @@ void Hrac::utok(bool mysi) {
         aMec = 2;
         return;
     }
-    // An empty quiver still costs the cooldown.
-    if (pocetSipu < 1) return;
+    // An empty quiver, or no more room for arrows in flight, still costs the cooldown.
+    if (pocetSipu < 1 || pozSipy >= kMaxSipu) return;
     --pocetSipu;
     int trida = 0;
     if (mysi)
@@ -206,7 +210,7 @@ int Hrac::tridaZKurzoru() const {
 
 void Hrac::strel(int trida) {
     if (nSipu <= pozSipy) {
-        nSipu *= 2;
+        nSipu = std::min(2 * nSipu, kMaxSipu);
         std::vector<VystrelenySip> nove(nSipu);
         std::copy_n(vSipy.begin(), pozSipy, nove.begin());
         vSipy = std::move(nove);

@@ -23,7 +23,24 @@ struct VystrelenySip {
     int vzdalenost = 0;
     int rychlost = 0;
     bool zaseknuty = false;  // stopped by a wall, heard once; not saved
+    bool operator==(const VystrelenySip&) const = default;
 };
+
+// Where the hunter's values stop, so that the per-frame and scale arithmetic
+// (x 3/2, steps, sums) never overflows. The rules never carry a value past
+// these, and the saved game's reader accepts everything within them: what the
+// game writes, it reads. Values without a limit here stop at the int limits.
+inline constexpr int kMaxSipu = 10000;  // room for arrows in flight: doubling stops here
+// Agility at the int limit gives a running bonus of 429,496,736.
+inline constexpr int kMezBehu = 500'000'000;
+inline constexpr int kMezSkoku = 100'000'000;  // the rules give 35 (26 small)
+// A fall ends on the level's floor less than a level's height past skok.
+inline constexpr int kMezPadu = 2 * kMezSkoku;
+// An arrow's x and y at the large scale (two thirds of it at the small one,
+// so x 3/2 stays within 32 bits); an arrow stops at the edge.
+inline constexpr int kMezPolohySipu = 1'000'000'000;
+inline constexpr int kMezRychlostiSipu = 600'000'000;  // beh + 10, also after x 2/3 and x 3/2
+inline constexpr int kMezDoletu = 100'000'000;         // past 500 an arrow is gone
 
 class Hrac {
 public:
@@ -32,9 +49,19 @@ public:
     Hrac& operator=(const Hrac&) = delete;
     ~Hrac();
 
+    // The four sprite sets of one scale, white made transparent.
+    struct Sada {
+        std::vector<Obrazek> nohy, luk, mec, sip;
+    };
+    // Loads the sets of one scale, or throws the first set's message; the
+    // hunter keeps his own meanwhile.
+    Sada nactiSadu(bool male) const;
     void nactiVetsi();
     void zmensi();
     void zvetsi();
+    // The same with the sets already loaded.
+    void zmensi(Sada&& male);
+    void zvetsi(Sada&& velka);
     void akce(const SDL_Event& event);
     void vykresliSe(SDL_Surface* obrazovka);
     void uloz(std::ostream& oss) const;
@@ -85,6 +112,6 @@ private:
     void strel(int trida);
     // Scales the hunter's and the live arrows' positions and arrow speeds.
     void prepocitejPolohy(int citatel, int jmenovatel);
-    void nactiSadu(bool male);
-    void uvolniObrazky();
+    // Takes the sets and the sizes of their scale.
+    void vymen(Sada&& s, bool male);
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <istream>
@@ -142,6 +143,8 @@ void nastavBilyKlic(SDL_Surface* obrazek) {
 }
 
 void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {
+    // Beyond 16 bits it would wrap onto the screen; there it shows nothing.
+    if (x < INT16_MIN || x > INT16_MAX || y < INT16_MIN || y > INT16_MAX) return;
     SDL_Rect kde;
     kde.x = static_cast<Sint16>(x);
     kde.y = static_cast<Sint16>(y);

@@ -4,10 +4,18 @@
 
 #include <SDL.h>
 
+#include <climits>
 #include <ctime>
 #include <iosfwd>
 #include <memory>
 #include <string>
+
+// A sum or product formed in 64 bits, stopped at the int limits: values that
+// only ever grow in play (score, strength, arrows carried...) stay there
+// instead of wrapping.
+inline int omez(long long v) {
+    return static_cast<int>(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v);
+}
 
 // Frees an SDL picture when its owner goes away.
 struct UvolniObrazek {

@@ -53,10 +53,12 @@ public:
 
     // The saved game: saving writes large-scale values, coming back to the
     // small scale after; it replaces the old file only once the new one is
-    // whole. Loading reads and checks the whole file first: a damaged one is
-    // reported on stderr and changes nothing. A file that cannot be opened
-    // is silently neither written nor read. Both say how it went, for the
-    // shell to let the player know.
+    // whole, and whatever fails (a picture for the scale switch, the folder,
+    // the disk) leaves the old file as it was, says so once on stderr and
+    // lets the game play on. Loading reads and checks the whole file first: a
+    // damaged one is reported on stderr and changes nothing; one that cannot
+    // be opened is silently not read. Both say how it went, for the shell to
+    // let the player know.
     bool uloz(const char* cesta);  // true once the new file replaced the old one
     enum class Nacteni { hotovo, zadnySoubor, poskozeny };
     Nacteni nacti(const char* cesta);
@@ -70,6 +72,7 @@ public:
 
 private:
     friend struct LevelTest;
+    friend struct AutomatLevelu;
 
     bool setPevna(int x, int y);
     // Inline: every collision query of every enemy asks it many times a frame.
@@ -98,10 +101,18 @@ private:
 
     void nactiLvl(int t);
     bool nactiMapu(const char* cesta);
-    // The tileset of typ at one scale, with its metrics; checked apart, so
-    // that a level is built before a missing picture is reported.
-    void nactiDlazdice(bool male);
-    void zkontrolujDlazdice() const;
+    // The tileset of typ at one scale, checked apart, so that a level is
+    // built before a missing picture is reported; taken with its metrics.
+    struct Dlazdice {
+        Obrazek pevna;
+        std::vector<Obrazek> pozadi;
+    };
+    Dlazdice nactiDlazdice(bool male) const;
+    void vymenDlazdice(Dlazdice&& d, bool male);
+    static void zkontroluj(const Obrazek& pevna, const std::vector<Obrazek>& pozadi);
+    void zkontrolujDlazdice() const { zkontroluj(pevna, pozadi); }
+    // Loads everything of the other scale first, then converts the world.
+    void prepni(bool male);
     // The frame's background, solid tiles and items around the hunter.
     void vykresliDlazdice(SDL_Surface* obrazovka, SDL_Rect pozice);
     bool dlazdicePresne() const;

@@ -1,7 +1,7 @@
 // Fighting: enemies patrol, chase and strike the hunter; the hunter's sword
 // and arrows strike back, kill, score and sometimes make him stronger.
-#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "Hrac.h"
@@ -11,12 +11,6 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr int kStraz = 249;  // a guard notices the hunter at this distance or nearer
-
-// Saved games may hold any number, so combat sums stop at the int limits
-// instead of wrapping.
-int omez(long long v) {
-    return static_cast<int>(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v);
-}
 
 SDL_Rect bod(int x, int y) {
     SDL_Rect r{};
@@ -168,6 +162,9 @@ void Level::sipTrefa(VystrelenySip* s) {
         x0 = x1 - 15;
         y0 = s->y;
     }
+    // Enemies stand at 16-bit positions: a tip beyond them meets none (and
+    // cut to 16 bits it would seem to meet one).
+    if (x0 < INT16_MIN || x1 > INT16_MAX || y0 < INT16_MIN || y0 + 5 > INT16_MAX) return;
     const SDL_Rect levyHorni = bod(x0, y0), pravyDolni = bod(x1, y0 + 5);
     for (const auto& n : set->nepratele) {
         if (set->isIn(levyHorni, pravyDolni, n.get())) {

@@ -28,7 +28,7 @@ bool Level::dlazdicePresne() const {
 }
 
 SDL_Surface* Level::pasPevnych(int dlazdic) {
-    // Rebuilt after every new tileset (nactiDlazdice drops it).
+    // Rebuilt after every new tileset (vymenDlazdice drops it).
     if (pasPevne && pasPevne->w >= sP * dlazdic) return pasPevne.get();
     const SDL_PixelFormat* f = pevna->format;
     pasPevne.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, sP * dlazdic, vP, f->BitsPerPixel, f->Rmask, f->Gmask,

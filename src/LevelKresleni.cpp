@@ -49,7 +49,7 @@ void Level::dalsiLevel() {
     bInfo.reset();
     set = std::make_unique<SetNepratel>();
     bInfo = std::make_unique<BojoveInfo>();
-    ++obtiznost;
+    obtiznost = omez(obtiznost + 1LL);
     nactiLvl(nextLvl);
     hrac->novyLvl = false;
     if (b) zmensi();

@@ -111,7 +111,7 @@ void Level::nactiLvl(int t) {
     hrac->pozice.y = static_cast<Sint16>(p.startY);
     nextLvl = p.dalsi;
     nPozadi = p.nPozadi;
-    nactiDlazdice(false);
+    vymenDlazdice(nactiDlazdice(false), false);
     vLvl = p.vLvl;
     sLvl = p.sLvl;
 
@@ -128,21 +128,25 @@ void Level::nactiLvl(int t) {
     zkontrolujDlazdice();
 }
 
-void Level::nactiDlazdice(bool male) {
-    if (typ < 1 || typ > 3) return;
+Level::Dlazdice Level::nactiDlazdice(bool male) const {
+    if (typ < 1 || typ > 3) throw "Chybne cislo levelu.";
     const PopisLevelu& p = kLevely[typ - 1];
-    pevna = nactiDlazdici(p.pevna, male);
+    Dlazdice d{nactiDlazdici(p.pevna, male), std::vector<Obrazek>(p.nPozadi)};
+    for (int i = 0; i < p.nPozadi; ++i) d.pozadi[i] = nactiDlazdici(p.pozadiKmen + cisloPozadi(i + 1), male);
+    return d;
+}
+
+void Level::vymenDlazdice(Dlazdice&& d, bool male) {
+    pevna = std::move(d.pevna);
+    pozadi = std::move(d.pozadi);
     // New pictures, and with a new level a new grid: nothing drawn holds.
     pasPevne.reset();
     vrstva.zapomen();
-    pozadi.clear();
-    pozadi.resize(nPozadi);
-    for (int i = 0; i < nPozadi; ++i) pozadi[i] = nactiDlazdici(p.pozadiKmen + cisloPozadi(i + 1), male);
     vP = sP = male ? 20 : 30;
     sPoz = vPoz = male ? 200 : 300;
 }
 
-void Level::zkontrolujDlazdice() const {
+void Level::zkontroluj(const Obrazek& pevna, const std::vector<Obrazek>& pozadi) {
     if (!pevna) throw "Chyba pri nacitani obrazku dlazdice.";
     for (const Obrazek& o : pozadi)
         if (!o) throw "Chyba pri nacitani obrazku pozadi.";

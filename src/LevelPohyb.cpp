@@ -1,6 +1,7 @@
 // Movement against the solid grid: the two collision queries, the hunter's
 // frame (fall, jump, walk, pickup) and the arrows in flight.
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 #include "Hrac.h"
@@ -27,6 +28,7 @@ Sint16 kratke(int v) {
 // one-tile wall can never be stepped over.
 int Level::volnoX(int sx, int nx, int ny, int sirka, int vyska, int tolerance) {
     const int r0 = ny / vP, r1 = (ny + vyska) / vP;  // the bottom edge's row is the floor: skipped
+    if (r0 >= r1) return nx;                         // a box too low to reach into a row meets no wall
     auto zed = [&](int c) {
         for (int r = r0; r < r1; ++r)
             if (getPevna(c, r)) return true;
@@ -161,13 +163,17 @@ void Level::letSipu() {
         const double uhel = s.alfa * kPi / 180;
         const int a = static_cast<int>(std::cos(uhel) * kKrokSipu);
         const int b = static_cast<int>(std::sin(uhel) * kKrokSipu);
-        const int tx = s.vlevo ? s.x - a - s.rychlost : s.x + a + s.rychlost;
-        const int ty = s.y - b;
+        const long long tx = s.vlevo ? s.x - a - 1LL * s.rychlost : s.x + a + 1LL * s.rychlost;
+        const long long ty = s.y - b;
         // Both queries start from the old position; a blocked arrow stays
-        // stuck, since the same queries fail again next frame.
-        if (volnoX(s.x, tx, s.y, 10, 3, 0) == tx && volnoY(s.y, s.x, ty, 10, 3, 0) == ty) {
-            s.x = tx;
-            s.y = ty;
+        // stuck, since the same queries fail again next frame. Far outside
+        // the level, where only a level flight through the rows' seams
+        // could take it, the edge of the world stops it too.
+        const long long mez = vetsi ? kMezPolohySipu : 2LL * kMezPolohySipu / 3;
+        if (std::abs(tx) <= mez && std::abs(ty) <= mez && volnoX(s.x, int(tx), s.y, 10, 3, 0) == tx &&
+            volnoY(s.y, s.x, int(ty), 10, 3, 0) == ty) {
+            s.x = int(tx);
+            s.y = int(ty);
         } else if (!s.zaseknuty) {
             s.zaseknuty = true;
             zaznam.pridej(Udalost::sipVeZdi);

@@ -1,10 +1,8 @@
 // Saving and loading the whole game. A save never destroys the previous one,
 // and a load never lets a damaged file reach the running game.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "Hrac.h"
@@ -15,38 +13,31 @@ void Level::ulozLvl(std::ostream& oss) const {
     IO::writeInt(obtiznost, oss);
 }
 
-namespace {
-// The written file reaches the disk before it replaces the old one.
-bool naDisk(const std::string& cesta) {
-    const int fd = ::open(cesta.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-}  // namespace
-
 bool Level::uloz(const char* cesta) {
-    const std::string docasna = std::string(cesta) + ".tmp";
-    std::ofstream soubor(docasna);
-    if (!soubor.is_open()) return false;  // e.g. no savy folder: nothing to save into
-
-    const bool z = !vetsi;
-    if (z) zvetsi();
-    ulozLvl(soubor);
-    hrac->uloz(soubor);
-    list->uloz(soubor);
-    set->uloz(soubor);
-    bInfo->uloz(soubor);
-    soubor.close();
-    if (z) zmensi();
-
-    if (!soubor || !naDisk(docasna) || std::rename(docasna.c_str(), cesta) != 0) {
-        std::remove(docasna.c_str());
-        std::fprintf(stderr, "hru se nepodarilo ulozit do %s, predchozi ulozeni zustava\n", cesta);
-        return false;
+    // The whole game goes into memory first; the file is written only when
+    // that succeeded, and replaces the old one only once it is whole.
+    std::string chyba;
+    bool ok = false;
+    try {
+        std::ostringstream text;
+        const bool z = !vetsi;
+        if (z) zvetsi();
+        ulozLvl(text);
+        hrac->uloz(text);
+        list->uloz(text);
+        set->uloz(text);
+        bInfo->uloz(text);
+        if (z) zmensi();
+        ok = zapisCely(cesta, text.str(), chyba);
+    } catch (const char* zprava) {
+        // A scale switch that cannot load its pictures leaves the world at
+        // its old scale, and the game plays on.
+        chyba = zprava;
     }
-    return true;
+    if (!ok)
+        std::fprintf(stderr, "hru se nepodarilo ulozit do %s (%s), predchozi ulozeni zustava\n", cesta,
+                     chyba.c_str());
+    return ok;
 }
 
 Level::Nacteni Level::nacti(const char* cesta) {

@@ -10,49 +10,46 @@ void Predmet::vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde) {
     vykresliObrazek(obrazek.get(), obrazovka, kde.x, kde.y);
 }
 
-void Predmet::nahraj(const char* cesta, const char* zprava) {
-    obrazek.reset();
-    obrazek = nactiObrazek(cesta);
-    if (!obrazek) throw zprava;
-    nastavBilyKlic(obrazek.get());
+Obrazek Predmet::nactiSadu(bool male) const {
+    Obrazek o = nactiObrazek(soubory.cesta[male]);
+    if (!o) throw soubory.chyba[male];
+    nastavBilyKlic(o.get());
+    return o;
 }
 
-Sip::Sip() {
+namespace {
+const Predmet::Soubory kSip = {
+    {"grafika/ostatni/sip.bmp", "grafika/ostatni/sipm.bmp"},
+    {"Nelze nacist obrazek grafika/ostatni/sip.bmp", "Nelze nacist obrazek grafika/ostatni/sipm.bmp"}};
+const Predmet::Soubory kToulec = {
+    {"grafika/ostatni/toulec.bmp", "grafika/ostatni/toulecm.bmp"},
+    {"Nelze nacist obrazek grafika/ostatni/toulec.bmp", "Nelze nacist obrazek grafika/ostatni/toulecm.bmp"}};
+const Predmet::Soubory kZivoty = {
+    {"grafika/ostatni/zivot.bmp", "grafika/ostatni/zivotm.bmp"},
+    {"Nelze nacist obrazek grafika/ostatni/zivot.bmp", "Nelze nacist obrazek grafika/ostatni/zivotm.bmp"}};
+const Predmet::Soubory kNovyLvl = {{"grafika/ostatni/novyLvl.bmp", "grafika/ostatni/novyLvlm.bmp"},
+                                   {"Nelze nacist obrazek grafika/ostatni/novyLvl.bmp",
+                                    "Nelze nacist obrazek grafika/ostatni/novyLvlm.bmp"}};
+}  // namespace
+
+Sip::Sip() : Predmet(kSip) {
     zvetsi();
-}
-void Sip::zvetsi() {
-    nahraj("grafika/ostatni/sip.bmp", "Nelze nacist obrazek grafika/ostatni/sip.bmp");
-}
-void Sip::zmensi() {
-    nahraj("grafika/ostatni/sipm.bmp", "Nelze nacist obrazek grafika/ostatni/sipm.bmp");
 }
 void Sip::sebere(Hrac* hrac) {
-    hrac->pocetSipu++;
+    hrac->pocetSipu = omez(hrac->pocetSipu + 1LL);
 }
 
-Toulec::Toulec() {
+Toulec::Toulec() : Predmet(kToulec) {
     zvetsi();
-}
-void Toulec::zvetsi() {
-    nahraj("grafika/ostatni/toulec.bmp", "Nelze nacist obrazek grafika/ostatni/toulec.bmp");
-}
-void Toulec::zmensi() {
-    nahraj("grafika/ostatni/toulecm.bmp", "Nelze nacist obrazek grafika/ostatni/toulecm.bmp");
 }
 void Toulec::sebere(Hrac* hrac) {
     // Reseeding here is deliberate: it also shifts what later draws see.
     std::srand(static_cast<unsigned>(hodiny::ted()));
-    hrac->pocetSipu += 9 + std::rand() % 6;
+    hrac->pocetSipu = omez(hrac->pocetSipu + 9LL + std::rand() % 6);
 }
 
-Zivoty::Zivoty() {
+Zivoty::Zivoty() : Predmet(kZivoty) {
     zvetsi();
-}
-void Zivoty::zvetsi() {
-    nahraj("grafika/ostatni/zivot.bmp", "Nelze nacist obrazek grafika/ostatni/zivot.bmp");
-}
-void Zivoty::zmensi() {
-    nahraj("grafika/ostatni/zivotm.bmp", "Nelze nacist obrazek grafika/ostatni/zivotm.bmp");
 }
 void Zivoty::sebere(Hrac* hrac) {
     std::srand(static_cast<unsigned>(hodiny::ted()));
@@ -61,14 +58,8 @@ void Zivoty::sebere(Hrac* hrac) {
     hrac->zivoty = static_cast<int>(std::min<long long>(zivoty, hrac->maxZivotu));
 }
 
-NovyLvl::NovyLvl() {
+NovyLvl::NovyLvl() : Predmet(kNovyLvl) {
     zvetsi();
-}
-void NovyLvl::zvetsi() {
-    nahraj("grafika/ostatni/novyLvl.bmp", "Nelze nacist obrazek grafika/ostatni/novyLvl.bmp");
-}
-void NovyLvl::zmensi() {
-    nahraj("grafika/ostatni/novyLvlm.bmp", "Nelze nacist obrazek grafika/ostatni/novyLvlm.bmp");
 }
 void NovyLvl::sebere(Hrac* hrac) {
     hrac->novyLvl = true;

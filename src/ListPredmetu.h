@@ -13,6 +13,13 @@ class Hrac;
 
 class Predmet {
 public:
+    // The kind's picture files and the messages when one is missing: large,
+    // then small.
+    struct Soubory {
+        const char* cesta[2];
+        const char* chyba[2];
+    };
+    explicit Predmet(const Soubory& s) : soubory(s) {}
     virtual ~Predmet() = default;
     // Applies the kind's effect to the player.
     virtual void sebere(Hrac* hrac) = 0;
@@ -20,43 +27,42 @@ public:
     void vykresliSe(SDL_Surface* obrazovka, SDL_Rect kde);
     SDL_Surface* getObrazek() const { return obrazek.get(); }
 
+    // The picture of one scale, white made transparent; throws the file's
+    // message when it cannot be loaded. The item keeps its own meanwhile.
+    Obrazek nactiSadu(bool male) const;
+    void vymen(Obrazek novy) { obrazek = std::move(novy); }
+    void zvetsi() { vymen(nactiSadu(false)); }
+    void zmensi() { vymen(nactiSadu(true)); }
+
 protected:
-    // Replaces the picture; throws zprava when the file cannot be loaded
-    // (the old picture is released first, so a failure leaves none).
-    void nahraj(const char* cesta, const char* zprava);
     Obrazek obrazek;
+
+private:
+    const Soubory& soubory;
 };
 
 class Sip : public Predmet {
 public:
     Sip();
     void sebere(Hrac* hrac) override;
-    void zvetsi();
-    void zmensi();
 };
 
 class Toulec : public Predmet {
 public:
     Toulec();
     void sebere(Hrac* hrac) override;
-    void zvetsi();
-    void zmensi();
 };
 
 class Zivoty : public Predmet {
 public:
     Zivoty();
     void sebere(Hrac* hrac) override;
-    void zvetsi();
-    void zmensi();
 };
 
 class NovyLvl : public Predmet {
 public:
     NovyLvl();
     void sebere(Hrac* hrac) override;
-    void zvetsi();
-    void zmensi();
 };
 
 class ListPredmetu {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
 #include <cstdlib>
+#include <limits>
 #include <ostream>
 #include <string>
 
@@ -51,10 +51,12 @@ std::string cesta(const char* kmen, bool dveCislice, int k, bool vlevo, bool mal
     return std::string(kmen) + cislo + (vlevo ? "l" : "") + (male ? "m" : "") + ".bmp";
 }
 
-// Loads both directions of one array, then keys or reports it.
-void nactiPole(std::vector<Obrazek>& pole, int n, const char* kmen, bool dveCislice, bool male) {
+// Loads both directions of one array.
+std::vector<Obrazek> nactiPole(int n, const char* kmen, bool dveCislice, bool male) {
+    std::vector<Obrazek> pole(2 * n);
     for (int i = 0; i < 2 * n; ++i)
         pole[i] = nactiObrazek(cesta(kmen, dveCislice, i % n + 1, i >= n, male).c_str());
+    return pole;
 }
 
 void zkontrolujPole(std::vector<Obrazek>& pole, const char* zprava) {
@@ -82,43 +84,42 @@ TypNepritele::TypNepritele(int t) : typ(t) {
     }
     nTelo = snimkyTypu(t).nTelo;
     nNohy = snimkyTypu(t).nNohy;
-    telo.resize(2 * nTelo);
-    nohy.resize(2 * nNohy);
     nactiVetsi();
 }
 
-void TypNepritele::nactiSadu(bool male) {
+TypNepritele::Sada TypNepritele::nactiSadu(bool male) const {
+    const PopisTypu* p = popis(typ);
+    if (!p) return {};
+    // Everything is loaded before the first check, so a missing body picture
+    // is reported even when legs are missing too.
+    Sada s{nactiPole(nTelo, p->teloKmen, p->dveCislice, male),
+           nactiPole(nNohy, p->nohyKmen, p->dveCislice, male)};
+    zkontrolujPole(s.telo, p->chybaTela);
+    zkontrolujPole(s.nohy, p->chybaNohou);
+    return s;
+}
+
+void TypNepritele::vymen(Sada&& sada, bool male) {
     const PopisTypu* p = popis(typ);
     if (!p) return;
     const Rozmery& r = p->rozmery[male ? 1 : 0];
     vyska = r.vyska;
     sirka = r.sirka;
     vyskaTela = r.vyskaTela;
-    // Everything is loaded before the first check, so a missing body picture
-    // is reported even when legs are missing too.
-    nactiPole(telo, nTelo, p->teloKmen, p->dveCislice, male);
-    nactiPole(nohy, nNohy, p->nohyKmen, p->dveCislice, male);
-    zkontrolujPole(telo, p->chybaTela);
-    zkontrolujPole(nohy, p->chybaNohou);
-}
-
-void TypNepritele::uvolniObrazky() {
-    for (Obrazek& o : telo) o.reset();
-    for (Obrazek& o : nohy) o.reset();
+    telo = std::move(sada.telo);
+    nohy = std::move(sada.nohy);
 }
 
 void TypNepritele::nactiVetsi() {
-    nactiSadu(false);
+    vymen(nactiSadu(false), false);
 }
 
 void TypNepritele::zvetsi() {
-    uvolniObrazky();
     nactiVetsi();
 }
 
 void TypNepritele::zmensi() {
-    uvolniObrazky();
-    nactiSadu(true);
+    vymen(nactiSadu(true), true);
 }
 
 namespace {
@@ -133,9 +134,15 @@ void TypNepritele::zvysObtiznost(int obtiznost) {
     for (int i = 1; i < obtiznost; ++i) {
         // Integer forms of the products with the doubles nearest 1.2 and 1.1
         // (the one for 1.2 lies just below it: 25 gives 29).
-        maxZivotu = nasob(6LL * maxZivotu - 1, 5);
-        sila = nasob(11LL * sila, 10);
-        obratnost = nasob(11LL * obratnost, 10);
+        const int zivotu = nasob(6LL * maxZivotu - 1, 5), s = nasob(11LL * sila, 10),
+                  o = nasob(11LL * obratnost, 10);
+        // Past difficulty 9 every repetition is the same: once one changes
+        // nothing (each value at the int limit or too small to grow), no
+        // later one does, however high the difficulty.
+        if (obtiznost > 9 && zivotu == maxZivotu && s == sila && o == obratnost) break;
+        maxZivotu = zivotu;
+        sila = s;
+        obratnost = o;
         if (obtiznost <= 9) {
             if (typ == 1) {
                 maxZivotu += 10;
@@ -262,14 +269,30 @@ void SetNepratel::zvysObtiznost(int obtiznost) {
     for (const auto& t : typy) t->zvysObtiznost(obtiznost);
 }
 
-void SetNepratel::zvetsi() {
-    for (const auto& t : typy) t->zvetsi();
+std::vector<TypNepritele::Sada> SetNepratel::nactiSady(bool male) const {
+    std::vector<TypNepritele::Sada> sady;
+    for (const auto& t : typy) sady.push_back(t->nactiSadu(male));
+    return sady;
+}
+
+void SetNepratel::zvetsi(std::vector<TypNepritele::Sada>&& sady) {
+    auto s = sady.begin();
+    for (const auto& t : typy) t->vymen(std::move(*s++), false);
     for (const auto& n : nepratele) n->zvetsi();
 }
 
-void SetNepratel::zmensi() {
-    for (const auto& t : typy) t->zmensi();
+void SetNepratel::zmensi(std::vector<TypNepritele::Sada>&& sady) {
+    auto s = sady.begin();
+    for (const auto& t : typy) t->vymen(std::move(*s++), true);
     for (const auto& n : nepratele) n->zmensi();
+}
+
+void SetNepratel::zvetsi() {
+    zvetsi(nactiSady(false));
+}
+
+void SetNepratel::zmensi() {
+    zmensi(nactiSady(true));
 }
 
 void SetNepratel::uloz(std::ostream& oss) const {

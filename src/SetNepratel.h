@@ -28,6 +28,15 @@ public:
     TypNepritele(const TypNepritele&) = delete;
     TypNepritele& operator=(const TypNepritele&) = delete;
 
+    // Both arrays of one scale, white made transparent.
+    struct Sada {
+        std::vector<Obrazek> telo, nohy;
+    };
+    // Loads the set of one scale, or throws the type's message; the type
+    // keeps its own meanwhile.
+    Sada nactiSadu(bool male) const;
+    // Takes a loaded set and the sizes of its scale.
+    void vymen(Sada&& sada, bool male);
     void nactiVetsi();
     void zvetsi();
     void zmensi();
@@ -47,10 +56,6 @@ public:
     int vyskaTela = 0;
     int rychlost = 0;
     bool leta = false;
-
-private:
-    void nactiSadu(bool male);
-    void uvolniObrazky();
 };
 
 class Nepritel {
@@ -91,6 +96,11 @@ public:
     void VykresliViditelne(SDL_Surface* obrazovka, SDL_Rect levyHorni, SDL_Rect pravyDolni);
     bool deleteNepritel(Nepritel* n);
     void zvysObtiznost(int obtiznost);
+    // Every type's set of one scale, in list order (throws, changing nothing).
+    std::vector<TypNepritele::Sada> nactiSady(bool male) const;
+    // Takes them, then converts every enemy's position.
+    void zvetsi(std::vector<TypNepritele::Sada>&& sady);
+    void zmensi(std::vector<TypNepritele::Sada>&& sady);
     void zvetsi();
     void zmensi();
     // Enemies from the head; a negative x is written as 0, since a negative

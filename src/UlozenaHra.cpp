@@ -5,14 +5,12 @@
 
 namespace {
 
-// The most arrows in flight a file may ask room for: the array is allocated
-// from it.
-constexpr int kMaxSipu = 10000;
-// Values the game adds to every frame or scales by 3/2 stay this far from the
-// 32-bit limits; no game ever gets near them.
-constexpr int kMezPocitani = 100000000;
-// Each level change raises the types once per level of difficulty.
-constexpr int kMaxObtiznost = 1000000;
+// Every bound is where the rules stop a value (see Hrac.h), so no state the
+// game can reach is refused. Values the rules let go to the int limits
+// (difficulty, score, strength, agility, health, arrows carried, enemy health,
+// counters, modes, marker ages) are taken as they are: they only meet
+// comparisons and sums that stop at the limits.
+
 // The hunter's arrow pictures: 2 x nLuk.
 constexpr int kObrazkuSipu = 10;
 
@@ -25,8 +23,8 @@ int mezi(int v, int od, int po) {
     return v;
 }
 
-int pocitane(std::istream& is) {
-    return mezi(IO::getInt(is), -kMezPocitani, kMezPocitani);
+int vMezi(std::istream& is, int mez) {
+    return mezi(IO::getInt(is), -mez, mez);
 }
 
 void prectiHrace(std::istream& is, UlozenyHrac& h) {
@@ -37,20 +35,20 @@ void prectiHrace(std::istream& is, UlozenyHrac& h) {
     h.m = IO::getBool(is);
     h.vlevo = IO::getBool(is);
     h.vzduch = IO::getBool(is);
-    for (int* p : {&h.skok, &h.pad, &h.beh}) *p = pocitane(is);
-    h.score = IO::getInt(is);  // only ever grows, and stops at the int limit
-    for (int* p : {&h.sila, &h.obratnost, &h.zivoty, &h.maxZivotu}) *p = pocitane(is);
-    h.citac = IO::getInt(is);
-    h.pocetSipu = pocitane(is);
+    h.skok = vMezi(is, kMezSkoku);
+    h.pad = vMezi(is, kMezPadu);
+    h.beh = vMezi(is, kMezBehu);
+    for (int* p : {&h.score, &h.sila, &h.obratnost, &h.zivoty, &h.maxZivotu, &h.citac, &h.pocetSipu})
+        *p = IO::getInt(is);
     h.sipy.resize(h.pozSipy);
     for (VystrelenySip& s : h.sipy) {
-        s.x = pocitane(is);
-        s.y = pocitane(is);
+        s.x = vMezi(is, kMezPolohySipu);
+        s.y = vMezi(is, kMezPolohySipu);
         s.uhel = mezi(IO::getInt(is), 0, kObrazkuSipu - 1);
         s.alfa = IO::getInt(is);
         s.vlevo = IO::getBool(is);
-        s.vzdalenost = pocitane(is);
-        s.rychlost = pocitane(is);
+        s.vzdalenost = vMezi(is, kMezDoletu);
+        s.rychlost = vMezi(is, kMezRychlostiSipu);
     }
 }
 
@@ -66,7 +64,7 @@ void prectiNepratele(std::istream& is, std::vector<UlozenyNepritel>& nepratele) 
         n.y = static_cast<Sint16>(IO::getInt(is));
         n.typ = mezi(IO::getInt(is), 1, 2);
         const SnimkyTypu snimky = snimkyTypu(n.typ);
-        n.zivoty = pocitane(is);
+        n.zivoty = IO::getInt(is);
         n.mod = IO::getInt(is);
         n.aNohy = mezi(IO::getInt(is), 0, snimky.nNohy - 1);
         n.aTelo = mezi(IO::getInt(is), 0, snimky.nTelo - 1);
@@ -91,7 +89,7 @@ void prectiZnacky(std::istream& is, std::vector<UlozenaZnacka>& znacky) {
 UlozenaHra UlozenaHra::precti(std::istream& is, const std::function<MapaLevelu(int t)>& mapa) {
     UlozenaHra u;
     u.typ = mezi(IO::getInt(is), 1, 3);
-    u.obtiznost = mezi(IO::getInt(is), -kMaxObtiznost, kMaxObtiznost);
+    u.obtiznost = IO::getInt(is);
     prectiHrace(is, u.hrac);
 
     const MapaLevelu m = mapa(u.typ);

@@ -30,6 +30,7 @@ struct UlozenyHrac {
     int citac = 0;
     int pocetSipu = 0;
     std::vector<VystrelenySip> sipy;  // the pozSipy arrows in flight
+    bool operator==(const UlozenyHrac&) const = default;
 };
 
 struct UlozenyNepritel {
@@ -43,12 +44,14 @@ struct UlozenyNepritel {
     int citac = 0;
     bool vlevo = false;
     bool utok = false;
+    bool operator==(const UlozenyNepritel&) const = default;
 };
 
 struct UlozenaZnacka {
     Sint16 x = 0;
     Sint16 y = 0;
     int n = 0;
+    bool operator==(const UlozenaZnacka&) const = default;
 };
 
 // What the reader must know of level t before it is built.
@@ -67,6 +70,7 @@ struct UlozenaHra {
     std::vector<UlozenyNepritel> nepratele;
     std::vector<UlozenaZnacka> zasahy;
     std::vector<UlozenaZnacka> minuti;
+    bool operator==(const UlozenaHra&) const = default;
 
     // Reads the five blocks and checks every value the game would trust;
     // throws kPoskozenaHra for a file that ends early or holds anything the

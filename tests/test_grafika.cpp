@@ -110,4 +110,31 @@ TEST(Grafika, OnA16BitScreenOnlyThePicturesOwnWhiteIsTransparent) {
     }
 }
 
+// A keyed sprite in the screen's format is drawn from its rows' runs; partly off the screen, left of x 0,
+// above y 0 or past the far edges, it shows what SDL's own keyed blit shows.
+TEST(Grafika, RunsClipAtTheScreensEdgesAsSdlsKeyedBlit) {
+    VDatech data;
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    SDL_Surface* obrazovka = SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE);
+    ASSERT_TRUE(obrazovka) << SDL_GetError();
+    {
+        Obrazek o = nactiObrazek("grafika/nepratele/valecnik/teloValecnik01.bmp");  // 79 x 53
+        ASSERT_TRUE(o);
+        nastavBilyKlic(o.get());
+        for (auto [x, y] : {std::pair{-13, -7}, {-60, 20}, {40, -40}, {-78, -52}, {760, 570}}) {
+            SDL_FillRect(obrazovka, nullptr, SDL_MapRGB(obrazovka->format, 0, 128, 0));
+            Plocha sdl(SDL_ConvertSurface(obrazovka, obrazovka->format, SDL_SWSURFACE));
+            vykresliObrazek(o.get(), obrazovka, x, y);
+            SDL_Rect kde{Sint16(x), Sint16(y), 0, 0};
+            SDL_BlitSurface(o.get(), nullptr, sdl.get(), &kde);
+            EXPECT_TRUE(stejne(obrazovka, sdl.get())) << x << ", " << y;
+        }
+        // Beyond 16 bits nothing shows; cut to them it would land at (100, 100).
+        Plocha pred(SDL_ConvertSurface(obrazovka, obrazovka->format, SDL_SWSURFACE));
+        vykresliObrazek(o.get(), obrazovka, 65536 + 100, 100);
+        EXPECT_TRUE(stejne(obrazovka, pred.get()));
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
 }  // namespace

@@ -1,8 +1,11 @@
 // The shell: the global keys, what a frame shows while running, paused or
 // dead, and how the real program ends when it cannot start or run on.
+#include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdlib>
 #include <tuple>
 
@@ -84,7 +87,7 @@ TEST_F(Shell, AFramePlaysTheWorldOrFreezesItUnderThePauseOrTheEndPicture) {
     }
 }
 
-TEST_F(Shell, AFrameAppliesTheScaleAndSavesThenLoads) {
+TEST_F(Shell, AFrameRunsTheWorldThenSavesThenLoadsThenAppliesTheScale) {
     hra.hrac->stop = true;
     for (auto [kroky, x] : {std::pair("Minus", 266), std::pair("Minus", 266), std::pair("Plus", 399)}) {
         snimekS(kroky);
@@ -97,11 +100,81 @@ TEST_F(Shell, AFrameAppliesTheScaleAndSavesThenLoads) {
     snimekS("F9");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(r(hra.smrt, fs::exists("savy/grondelvik.sav")), r(0, 0));
-    hra.hrac->score = 4321;
-    snimekS("S");
+    // S and F9 in one frame: the world's step is saved, and the load reads what was just written.
     hra.hrac->score = 1;
+    snimekS("S");
+    hra.hrac->score = 4321, hra.hrac->stop = false;
+    snimekS("S F9");
+    EXPECT_EQ(r(hra.hrac->score, hra.hrac->pozice.x, hra.uloz, hra.nacti), r(4321, 409, 0, 0));
+    // A load while small: the saved large x is shown small again within the frame.
+    hra.hrac->stop = true;
+    snimekS("Minus");
     snimekS("F9");
-    EXPECT_EQ(r(hra.hrac->score, hra.uloz, hra.nacti), r(4321, 0, 0));
+    EXPECT_EQ(r(hra.hrac->pozice.x, LevelTest::vetsi(*hra.level)), r(409 * 2 / 3, 0));
+}
+
+TEST_F(Shell, DeathShowsTheWorldOfItsFrameAndTheEndPictureFromTheNext) {
+    hra.hrac->zivoty = 0;
+    snimek(hra, 0);
+    Plocha konec(SDL_ConvertSurface(hra.screen, hra.screen->format, SDL_SWSURFACE));
+    nakresli(konec.get(), kresby("ostatni/", "konec 150 250"));
+    EXPECT_FALSE(stejne(hra.screen, konec.get()));
+    snimek(hra, 0);
+    EXPECT_TRUE(stejne(hra.screen, konec.get()));
+}
+
+TEST_F(Shell, AFailedSaveKeepsTheOldOneSaysSoOnceAndPlaysOn) {
+    const std::string sav = "savy/grondelvik.sav";
+    const auto obsah = [&] {
+        std::stringstream s;
+        s << std::ifstream(sav, std::ios::binary).rdbuf();
+        return s.str();
+    };
+    const fs::path tile = "grafika/mise/cihly01b.bmp";
+    rlimit puvodni{};
+    getrlimit(RLIMIT_FSIZE, &puvodni);
+    // What fails, what mends it after, and whether it happens at the small scale.
+    const std::tuple<const char*, std::function<void()>, std::function<void()>, bool> pripady[] = {
+        // A file-size limit cuts the write short without an error; only the next write fails. Room is left
+        // for the capture of stderr.
+        {"short write",
+         [&] {
+             rlimit mez = puvodni;
+             mez.rlim_cur = 4096;
+             setrlimit(RLIMIT_FSIZE, &mez);
+         },
+         [&] { setrlimit(RLIMIT_FSIZE, &puvodni); }, false},
+        // The large tile is gone: switching to the large scale for the save throws.
+        {"missing picture", [&] { fs::remove(tile); },
+         [&] { fs::create_hard_link(fs::path(GRONDELVIK_DATA) / tile, tile); }, true},
+        {"no savy folder", [] { fs::rename("savy", "savy-pryc"); }, [] { fs::rename("savy-pryc", "savy"); },
+         false},
+    };
+    const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [co, pokazit, opravit, male] : pripady) {
+        SCOPED_TRACE(co);
+        hra.hrac->stop = true;
+        snimekS(male ? "S Minus" : "S Plus");
+        const std::string stary = obsah();
+        ASSERT_GT(stary.size(), 4096u);
+        hra.hrac->score += 100, hra.hrac->stop = false;
+        const int x = hra.hrac->pozice.x;
+        pokazit();
+        testing::internal::CaptureStderr();
+        snimekS("S");
+        const std::string chyby = testing::internal::GetCapturedStderr();
+        opravit();
+        EXPECT_EQ(obsah(), stary);
+        EXPECT_FALSE(fs::exists(sav + ".tmp"));
+        EXPECT_EQ(chyby.rfind("hru se nepodarilo ulozit do savy/grondelvik.sav (", 0), 0u) << chyby;
+        EXPECT_EQ(std::count(chyby.begin(), chyby.end(), '\n'), 1) << chyby;
+        // The world stayed at its scale and goes on.
+        EXPECT_EQ(r(LevelTest::vetsi(*hra.level), hra.hrac->sirka, hra.hrac->pozice.x),
+                  r(!male, male ? 44 : 70, x + 10));
+        snimek(hra, 0);
+        EXPECT_EQ(hra.hrac->pozice.x, x + 20);
+    }
+    std::signal(SIGXFSZ, xfsz);
 }
 
 // Runs the real program in the scratch folder, for 20 seconds at most: its exit

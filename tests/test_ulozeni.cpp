@@ -1,6 +1,9 @@
 // The saved game: the file layout to the line, round trips, hand-made files, damaged files that must change
 // nothing, a save that never loses the previous one.
 
+#include <array>
+#include <climits>
+
 #include "pomocnik.h"
 
 namespace {
@@ -94,6 +97,77 @@ TEST_P(Kolo, SecondSaveReversesTheListsAndTheThirdEqualsTheFirst) {
     EXPECT_EQ(uloz("3.sav"), prvni);
 }
 
+TEST_F(Ulozeni, GamesAtTheLimitsOfTheRulesLoadBackExactly) {
+    // Level changes as the rules make them: warriors at difficulty 86 carry 114,944,401 health; the
+    // difficulty and every growing statistic stop at the int limit, the warrior's agility and the thief's
+    // strength stay at 5.
+    const auto zmenLevel = [&](int obtiznost) {
+        LevelTest::obtiznost(*level) = obtiznost;
+        hrac.novyLvl = true;
+        level->vykresliSe(novaObrazovka().get());
+    };
+    zmenLevel(85);
+    EXPECT_EQ(LevelTest::set(*level).getTyp(1)->maxZivotu, 114'944'401);
+    zmenLevel(INT_MAX - 1);
+    zmenLevel(INT_MAX);
+    const TypNepritele &v = *LevelTest::set(*level).getTyp(1), &z = *LevelTest::set(*level).getTyp(2);
+    EXPECT_EQ(
+        r(LevelTest::obtiznost(*level), v.maxZivotu, v.sila, v.obratnost, z.maxZivotu, z.sila, z.obratnost),
+        r(INT_MAX, INT_MAX, INT_MAX, 5, INT_MAX, 5, INT_MAX));
+    // The hunter at the int limits, his health pushed below by several blows in one frame, his running bonus
+    // (2147483647 - 15) / 5 + 10 from his agility; arrows in flight filling the most room at their bounds.
+    hrac.obratnost = INT_MAX;
+    level->zmensi();
+    level->zvetsi();
+    EXPECT_EQ(hrac.beh, 429'496'736);
+    hrac.sila = hrac.maxZivotu = hrac.score = hrac.pocetSipu = hrac.citac = INT_MAX;
+    hrac.zivoty = INT_MIN;
+    hrac.nSipu = hrac.pozSipy = kMaxSipu;
+    hrac.vSipy.assign(kMaxSipu,
+                      {kMezPolohySipu, -kMezPolohySipu, 9, -25, true, kMezDoletu, kMezRychlostiSipu});
+    hrac.vSipy[1] = {-kMezPolohySipu, kMezPolohySipu, 0, 90, false, -kMezDoletu, -kMezRychlostiSipu};
+    const Radky prvni = uloz("1.sav");
+    EXPECT_EQ(level->nacti(cesta("1.sav").c_str()), Level::Nacteni::hotovo);
+    EXPECT_EQ(uloz("2.sav"), obracene(prvni, 2 + 17 + 7 * kMaxSipu + 200 * 30));
+    EXPECT_EQ(r(hrac.zivoty, hrac.vSipy[1].rychlost, LevelTest::set(*level).nepratele.front()->zivoty),
+              r(INT_MIN, -kMezRychlostiSipu, INT_MAX));
+}
+
+TEST_F(Ulozeni, TheRulesStopWhereTheReaderDoes) {
+    // Arrows picked up add at most to the int limit.
+    hrac.pocetSipu = INT_MAX;
+    LevelTest::sip(*level)->sebere(&hrac);
+    LevelTest::toulec(*level)->sebere(&hrac);
+    EXPECT_EQ(hrac.pocetSipu, INT_MAX);
+    // Room for arrows in flight doubles up to 10000; with all of it flying a shot takes no arrow.
+    hrac.m = false;
+    for (const auto& [n, nPotom, letiPotom] : {std::array{6000, 10000, 6001}, {10000, 10000, 10000}}) {
+        hrac.vSipy.assign(n, {});
+        hrac.nSipu = hrac.pozSipy = n, hrac.citac = 0, hrac.pocetSipu = 5;
+        for (const SDL_Event& e : udalosti("Space")) hrac.akce(e);
+        EXPECT_EQ(r(hrac.nSipu, hrac.pozSipy, hrac.pocetSipu), r(nPotom, letiPotom, letiPotom > n ? 4 : 5));
+    }
+    // The running bonus of the least agility: (-2147483648 - 15) / 5 + 10, truncated toward zero.
+    hrac.obratnost = INT_MIN;
+    level->zmensi();
+    level->zvetsi();
+    EXPECT_EQ(hrac.beh, -429'496'722);
+    // A level flight along a row's seam passes walls and leaves the level; the edge of the world stops it,
+    // two thirds of the way at the small scale, so that growing keeps it within.
+    hrac.pozSipy = 1;
+    for (const int mez : {kMezPolohySipu, 666'666'666}) {
+        if (mez != kMezPolohySipu) level->zmensi();
+        hrac.vSipy[0] = {mez - 100, 600, 1, 0, false, -500, 0};
+        for (int i = 0; i < 3; ++i) LevelTest::letSipu(*level);
+        EXPECT_EQ(hrac.vSipy[0].x, mez);
+    }
+    // A tip out there meets no enemy, though cut to 16 bits it would lie on one at (400, 600).
+    LevelTest::set(*level).addNepritele(2, SDL_Rect{400, 600, 0, 0});
+    VystrelenySip s{65536 + 400, 605, 1, 0, false, 0, 0};
+    LevelTest::sipTrefa(*level, &s);
+    EXPECT_EQ(s.vzdalenost, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(VsechnyLevely, Kolo,
                          testing::Combine(testing::Values(1, 2, 3), testing::Values(false, true)));
 
@@ -174,7 +248,7 @@ TEST_F(Ulozeni, DamagedFileIsRefusedAndChangesNothing) {
         {kMrizka + 3000, nullptr}, {0, "0"}, {0, "4"}, {kNepratele + 2, "3"}, {kNepratele + 12, "0"},
         {3, "5"}, {3, "-1"}, {2, "0"}, {2, "10001"}, {kMrizka + 10, "5"}, {21, "10"}, {21, "-1"},
         {kNepratele + 5, "5"}, {kNepratele + 16, "3"}, {12, "2147483648"}, {kNepratele + 7, "-2147483649"},
-        {9, "100000001"}, {1, "1000001"}};
+        {9, "100000001"}, {11, "500000001"}, {19, "-1000000001"}, {25, "600000001"}};
     // clang-format on
     for (const auto& [radek, hodnota] : pripady) {
         SCOPED_TRACE(radek);

@@ -24,7 +24,6 @@
 // --udalosti prints what every frame gave to be heard: "frame: events", the
 // frames that gave nothing left out. No sound is played.
 #include <SDL.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +36,7 @@
 #include <vector>
 
 #include "Grondelvik.h"
+#include "pisek.h"
 
 namespace fs = std::filesystem;
 
@@ -143,29 +143,6 @@ unsigned long long otisk(SDL_Surface* s) {
     SDL_UnlockSurface(s);
     return h;
 }
-
-// The scratch folder the game runs in; removed at the end.
-class Pisek {
-public:
-    explicit Pisek(const fs::path& data) {
-        std::string vzor = (fs::temp_directory_path() / "grondelvik-prehravac-XXXXXX").string();
-        if (!mkdtemp(vzor.data())) chyba("cannot make a scratch folder");
-        koren = vzor;
-        fs::create_directory_symlink(fs::absolute(data) / "grafika", koren / "grafika");
-        fs::create_directory_symlink(fs::absolute(data) / "mapy", koren / "mapy");
-        fs::create_directory(koren / "savy");
-    }
-    ~Pisek() {
-        std::error_code ec;
-        fs::remove_all(koren, ec);
-    }
-    Pisek(const Pisek&) = delete;
-    Pisek& operator=(const Pisek&) = delete;
-    const fs::path& cesta() const { return koren; }
-
-private:
-    fs::path koren;
-};
 
 // Pushes the frame's input events.
 void vstupy(const Prikaz& p) {
