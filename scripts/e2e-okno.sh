@@ -9,48 +9,19 @@ set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="$(realpath "${1:-$koren/build/grondelvik}")"
-pracovni="$(mktemp -d)"
-xvfb_pid=""
-hra_pid=""
-uklid() {
-    [ -n "$hra_pid" ] && kill "$hra_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$pracovni"
-}
-trap uklid EXIT
+. "$koren/scripts/e2e-spolecne.sh"
 # GRONDELVIK_SNIMKY=DIR keeps the screenshots there for a look.
 snimky="${GRONDELVIK_SNIMKY:-$pracovni}"
 mkdir -p "$snimky"
-
-prosly=0
-chyby=0
-over() {  # description, command...
-    local popis="$1"; shift
-    if "$@"; then
-        echo "ok    $popis"; prosly=$((prosly + 1))
-    else
-        echo "FAIL  $popis"; chyby=$((chyby + 1))
-    fi
-}
-
-for n in $(seq 141 190); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { displej=":$n"; break; }
-done
 # 16:9, so fullscreen has bars at the sides, and tall enough for 2x (not 3x).
-Xvfb "$displej" -screen 0 2560x1440x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$displej" SDL_VIDEODRIVER=x11
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xvfb 2560x1440 141 190
 
 data="$pracovni/data"
 mkdir -p "$data/savy"
 cp -r "$koren/data/grafika" "$koren/data/mapy" "$data/"
 sav="$data/savy/grondelvik.sav"
 
-(cd "$data" && exec "$program" 2>"$pracovni/chyby.txt") &
-hra_pid=$!
-okno="$(timeout 20 xdotool search --sync --name '^Grondelvik$' | head -n 1)"
-xdotool windowfocus --sync "$okno"
+hra "$data" "$pracovni/chyby.txt"
 
 klavesa() { xdotool key --delay 150 "$@"; sleep 0.5; }
 # Xvfb has no window manager to place a window that changed its size or went
@@ -69,12 +40,9 @@ nastaveno() { grep -qx "$1" "$data/nastaveni.txt" 2>/dev/null; }
 # ($3, $4) of size $5 x $6 in its middle, each pixel the one it lies over;
 # everything outside the rectangle is black.
 zvetseny() {
-    python3 - "$snimky/$1.png" "$snimky/$2.png" "$3" "$4" "$5" "$6" <<'EOF'
-import subprocess, sys
-def rgb(f):
-    d = subprocess.run(['/usr/bin/convert', f, '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
-    w = int(subprocess.run(['/usr/bin/identify', '-format', '%w', f], capture_output=True, check=True).stdout)
-    return d, w, len(d) // (3 * w)
+    PYTHONPATH="$koren/scripts" python3 - "$snimky/$1.png" "$snimky/$2.png" "$3" "$4" "$5" "$6" <<'EOF'
+import sys
+from snimky import rgb
 velky, W, H = rgb(sys.argv[1])
 maly, w, h = rgb(sys.argv[2])
 x0, y0, cw, ch = map(int, sys.argv[3:7])
@@ -116,17 +84,14 @@ over "... and the settings file says so" nastaveno cela_obrazovka=0
 
 klavesa F1
 snimek karta
-over "F1 shows the controls card over the frozen frame" python3 - "$snimky" "$data" <<'EOF'
-import subprocess, sys
+over "F1 shows the controls card over the frozen frame" \
+    env PYTHONPATH="$koren/scripts" python3 - "$snimky" "$data" <<'EOF'
+import sys
+from snimky import rgb
 snimky, data = sys.argv[1], sys.argv[2]
-def rgb(f):
-    d = subprocess.run(['/usr/bin/convert', f, '-depth', '8', 'rgb:-'], capture_output=True, check=True).stdout
-    w = int(subprocess.run(['/usr/bin/identify', '-format', '%w', f], capture_output=True, check=True).stdout)
-    return d, w
-karta, W = rgb(snimky + '/karta.png')
-dva, _ = rgb(snimky + '/dva.png')
-obr, kw = rgb(data + '/grafika/ostatni/ovladani.bmp')
-kh = len(obr) // (3 * kw)
+karta, W, _ = rgb(snimky + '/karta.png')
+dva, _, _ = rgb(snimky + '/dva.png')
+obr, kw, kh = rgb(data + '/grafika/ostatni/ovladani.bmp')
 x0, y0 = (800 - kw) // 2, (600 - kh) // 2
 spatne = 0
 for Y in range(0, 1200):

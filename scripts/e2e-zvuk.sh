@@ -14,10 +14,7 @@ case "$(readlink -f "$(ldd "$program" | awk '/libSDL-1\.2/ {print $3}')")" in
     *.so.0.11.*) export SDL_DISKAUDIODELAY=23 ;;
 esac
 rm -f "$data/nastaveni.txt"
-(cd "$data" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$zvuk" exec "$program" 2>"$pracovni/chyby-zvuk.txt") &
-hra_pid=$!
-okno="$(timeout 20 xdotool search --sync --name '^Grondelvik$' | head -n 1)"
-xdotool windowfocus --sync "$okno"
+hra "$data" "$pracovni/chyby-zvuk.txt" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$zvuk"
 zapsano() { echo "$(stat -c %s "$zvuk" 2>/dev/null || echo 0) $(date +%s.%N)"; }
 prvni="$(zapsano)"
 klavesa Left  # he stands, facing left: nothing but the tune until the swings
@@ -91,10 +88,7 @@ over "... and the choice is kept in nastaveni.txt" grep -qx 'zvuk=0' "$data/nast
 
 # No audio device at all: one line says so, and the game plays (S saves).
 rm -f "$data/nastaveni.txt" "$sav"
-(cd "$data" && SDL_AUDIODRIVER=nonexistent exec "$program" 2>"$pracovni/chyby-zvuk.txt") &
-hra_pid=$!
-okno="$(timeout 20 xdotool search --sync --name '^Grondelvik$' | head -n 1)"
-xdotool windowfocus --sync "$okno"
+hra "$data" "$pracovni/chyby-zvuk.txt" SDL_AUDIODRIVER=nonexistent
 klavesa s
 for _ in $(seq 100); do [ -s "$sav" ] && break; sleep 0.05; done
 klavesa Escape
