@@ -62,7 +62,11 @@ EOF
 }
 
 over "the window opens at 1x" [ "$(velikost)" = 800x600 ]
-# The world frozen under the pause, so every screenshot shows the same frame.
+# The world frozen under the pause, so every screenshot shows the same frame,
+# once a few frames have drawn it: the hunter stands, facing right (a new one
+# walks right until Right is released).
+klavesa Right
+sleep 0.5
 klavesa p
 snimek jedna
 okenni F10
