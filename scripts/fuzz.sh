@@ -72,7 +72,7 @@ pust() {
         find "$korpusy/$cil" -type f -delete
         cp "$min"/* "$korpusy/$cil/"
         echo "fuzz_$cil: corpus $(find "$korpusy/$cil" -type f | wc -l) files," \
-             "$(du -sk "$korpusy/$cil" | cut -f1) KiB"
+             "$(du -sk --apparent-size "$korpusy/$cil" | cut -f1) KiB"
         rm -rf "$min"
     fi
     rm -rf "$novy"
