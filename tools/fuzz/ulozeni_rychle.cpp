@@ -72,9 +72,10 @@ std::string precti(const char* data, size_t size, const MapaLevelu* mapy, Ulozen
     return os.str();
 }
 
-// Three times the value, as a scale switch computes it, fits an int.
+// A loaded game is at the large scale: the switch to the small one computes
+// 2 v / 3, and back 3 (2 v / 3), so twice the value must fit an int.
 bool skaluje(int v) {
-    return v >= INT_MIN / 3 && v <= INT_MAX / 3;
+    return v >= INT_MIN / 2 && v <= INT_MAX / 2;
 }
 
 void zkontroluj(const UlozenaHra& u, const MapaLevelu* mapy) {
