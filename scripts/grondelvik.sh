@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, builds, and either starts the game or runs
-# every test, or builds the Debian package.   usage: scripts/grondelvik.sh run|test|balik
+# every test, or builds the Debian package, or runs a long fuzzing campaign.
+#   usage: scripts/grondelvik.sh run|test|balik|fuzz SECONDS
 # GRONDELVIK_SDL=compat (the default) builds on Debian's SDL 1.2
 # compatibility library over SDL2, =classic on the classic SDL 1.2.15; the two
 # development packages exclude each other, so installing one replaces the other.
@@ -67,21 +68,9 @@ case "${1:-run}" in
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         (cd "$koren/build-asan" && ctest -j"$(nproc)" --output-on-failure)
         # The readers of outside files, the saved game and the map, under
-        # libFuzzer for a minute each; a crash, leak or sanitizer report fails.
-        sestav build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DGRONDELVIK_FUZZ=ON \
-            -DGRONDELVIK_TESTS=OFF -DGRONDELVIK_BENCH=OFF
-        for cil in ulozeni mapa; do
-            korpus="$(mktemp -d)"
-            log="$koren/build-fuzz/fuzz_$cil.log"
-            if ! "$koren/build-fuzz/tools/fuzz/fuzz_$cil" -max_total_time=60 -timeout=10 \
-                    -artifact_prefix="$koren/build-fuzz/" "$korpus" "$koren/tools/fuzz/korpus/$cil" >"$log" 2>&1; then
-                tail -n 60 "$log"
-                echo "fuzz_$cil failed; the input is in $koren/build-fuzz/" >&2
-                exit 1
-            fi
-            rm -rf "$korpus"
-            echo "fuzz_$cil: $(grep -E '^Done [0-9]+ runs' "$log")"
-        done
+        # libFuzzer from the committed corpus: the fast targets 45 s each, the
+        # deep ones 20 s; a crash, leak or sanitizer report fails.
+        "$koren/scripts/fuzz.sh" test
         # The Debian package, unpacked and played in a real window.
         "$koren/scripts/balik.sh" test
         # The tests stay within a third of the code they test.
@@ -91,8 +80,12 @@ case "${1:-run}" in
         doinstaluj
         exec "$koren/scripts/balik.sh"
         ;;
+    fuzz)
+        doinstaluj
+        exec "$koren/scripts/fuzz.sh" kampan "${2:-}"
+        ;;
     *)
-        echo "usage: $0 run|test|balik" >&2
+        echo "usage: $0 run|test|balik|fuzz SECONDS" >&2
         exit 2
         ;;
 esac

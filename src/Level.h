@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <istream>
 #include <memory>
 #include <vector>
 
@@ -62,8 +63,16 @@ public:
     bool uloz(const char* cesta);  // true once the new file replaced the old one
     enum class Nacteni { hotovo, zadnySoubor, poskozeny };
     Nacteni nacti(const char* cesta);
-    // Level t's size and the item kinds its map gives codes to.
+    // Level t's size and the item kinds its map gives codes to; from the
+    // map text given, or from the level's map file.
     static MapaLevelu mapaLevelu(int t);
+    static MapaLevelu mapaZTextu(int t, std::istream& mapa);
+
+    // Rebuilds this level's grids, items and enemies from the map text, as
+    // its map file builds them at a level change, keeping the pictures,
+    // metrics and enemy types: many maps read cheaply into one level (the
+    // fuzzers). Switches to the large scale first.
+    void postavZMapy(std::istream& mapa);
 
     // What the world did in its last frame, for the shell to play.
     const Udalosti& udalosti() const { return zaznam; }
@@ -100,7 +109,10 @@ private:
     void dalsiLevel();
 
     void nactiLvl(int t);
-    bool nactiMapu(const char* cesta);
+    // Empty grids and item store of the current level's size, before its map.
+    void pripravMrizky();
+    bool nactiMapu(const char* cesta);  // false when the file cannot be opened
+    void nactiMapu(std::istream& mapa);
     // The tileset of typ at one scale, checked apart, so that a level is
     // built before a missing picture is reported; taken with its metrics.
     struct Dlazdice {

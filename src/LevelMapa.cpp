@@ -35,33 +35,35 @@ std::string cisloPozadi(int cislo) {
     return c;
 }
 
-// Reads a text file a character at a time; a CR right before an LF is part
-// of the line end, not of the content.
+// Reads a map a character at a time; a CR right before an LF is part of the
+// line end, not of the content. Straight from the stream's buffer: a map is
+// read character by character, and the fuzzers read millions of them.
 class CtecMapy {
 public:
-    explicit CtecMapy(std::ifstream& s) : soubor(s) {}
+    explicit CtecMapy(std::istream& s) : buf(*s.rdbuf()) {}
     int dalsi() {
-        int c = soubor.get();
-        if (c == '\r' && soubor.peek() == '\n') c = soubor.get();
+        int c = buf.sbumpc();
+        if (c == '\r' && buf.sgetc() == '\n') c = buf.sbumpc();
         return c;
     }
 
 private:
-    std::ifstream& soubor;
+    std::streambuf& buf;
 };
 
 // Walks section 1 of a map: na(c, x, y) for every character but a line end,
 // at the tile it stands for. The column wraps by itself after sLvl
-// characters; a line end only moves to the next row. Consumes the "-" and
-// the line end after it.
+// characters; a line end only moves to the next row. Rows from vLvl on lie
+// below the level and are all given as row vLvl, so no count overflows
+// however long the file. Consumes the "-" and the line end after it.
 template <class F>
-void projdiDlazdice(CtecMapy& ctec, int sLvl, F na) {
+void projdiDlazdice(CtecMapy& ctec, int sLvl, int vLvl, F na) {
     int x = 0, y = 0;
     for (;;) {
         const int c = ctec.dalsi();
         if (c == EOF || c == '-') break;
         if (c == '\n') {
-            ++y;
+            if (y < vLvl) ++y;
             continue;
         }
         na(c, x, y);
@@ -74,13 +76,18 @@ void projdiDlazdice(CtecMapy& ctec, int sLvl, F na) {
 
 MapaLevelu Level::mapaLevelu(int t) {
     if (t < 1 || t > 3) return {};
+    std::ifstream soubor(kLevely[t - 1].mapa, std::ios::binary);
+    if (!soubor.is_open()) return {kLevely[t - 1].sLvl, kLevely[t - 1].vLvl, 0};
+    return mapaZTextu(t, soubor);
+}
+
+MapaLevelu Level::mapaZTextu(int t, std::istream& mapa) {
+    if (t < 1 || t > 3) return {};
     const PopisLevelu& p = kLevely[t - 1];
     MapaLevelu m{p.sLvl, p.vLvl, 0};
-    std::ifstream soubor(p.mapa, std::ios::binary);
-    if (!soubor.is_open()) return m;
-    CtecMapy ctec(soubor);
+    CtecMapy ctec(mapa);
     std::string druhy;
-    projdiDlazdice(ctec, p.sLvl, [&](int c, int, int y) {
+    projdiDlazdice(ctec, p.sLvl, p.vLvl, [&](int c, int, int y) {
         // The store gives a code only to a kind it places inside the grid.
         if (c >= '1' && c <= '4' && y < p.vLvl && druhy.find(static_cast<char>(c)) == std::string::npos)
             druhy += static_cast<char>(c);
@@ -119,13 +126,28 @@ void Level::nactiLvl(int t) {
     set->createTyp(2);
     set->zvysObtiznost(obtiznost);
 
-    list = std::make_unique<ListPredmetu>(sLvl, vLvl);
-    polePozadi.assign(static_cast<size_t>(sloupcuPozadi() * radkuPozadi()), p.pocatek);
-    polePevna.assign(static_cast<size_t>(vLvl * sLvl / 8 + 1), 0);
-
+    pripravMrizky();
     nactiMapu(p.mapa);  // a missing map leaves an empty, closed level
 
     zkontrolujDlazdice();
+}
+
+void Level::pripravMrizky() {
+    // A map read again into the same level reuses the store it has.
+    if (list && list->maxX == sLvl && list->maxY == vLvl)
+        list->vyprazdni();
+    else
+        list = std::make_unique<ListPredmetu>(sLvl, vLvl);
+    polePozadi.assign(static_cast<size_t>(sloupcuPozadi() * radkuPozadi()), kLevely[typ - 1].pocatek);
+    polePevna.assign(static_cast<size_t>(vLvl * sLvl / 8 + 1), 0);
+    vrstva.zapomen();  // the kept still layer showed the old grids
+}
+
+void Level::postavZMapy(std::istream& mapa) {
+    zvetsi();
+    set->nepratele.clear();
+    pripravMrizky();
+    nactiMapu(mapa);
 }
 
 Level::Dlazdice Level::nactiDlazdice(bool male) const {
@@ -155,9 +177,13 @@ void Level::zkontroluj(const Obrazek& pevna, const std::vector<Obrazek>& pozadi)
 bool Level::nactiMapu(const char* cesta) {
     std::ifstream soubor(cesta, std::ios::binary);
     if (!soubor.is_open()) return false;
-    CtecMapy ctec(soubor);
+    nactiMapu(soubor);
+    return true;
+}
 
-    projdiDlazdice(ctec, sLvl, [&](int c, int x, int y) {
+void Level::nactiMapu(std::istream& mapa) {
+    CtecMapy ctec(mapa);
+    projdiDlazdice(ctec, sLvl, vLvl, [&](int c, int x, int y) {
         switch (c) {
             case 'X': setPevna(x, y); break;
             case '1': list->addPredmet(x, y, sip.get()); break;
@@ -166,8 +192,12 @@ bool Level::nactiMapu(const char* cesta) {
             case '4': list->addPredmet(x, y, novyLvl.get()); break;
             case 'V':
             case 'Z': {
+                // Like tiles and items, an enemy below the level is left out:
+                // it would stand in the closed ground, and far enough down its
+                // 16-bit y would wrap into the level.
                 const int t = c == 'V' ? 1 : 2;
-                if (TypNepritele* typNep = set->getTyp(t)) {
+                TypNepritele* typNep = set->getTyp(t);
+                if (typNep && y < vLvl) {
                     SDL_Rect kde{};
                     kde.x = static_cast<Sint16>(sP * x);
                     // feet on the bottom edge of the tile
@@ -180,8 +210,11 @@ bool Level::nactiMapu(const char* cesta) {
         }
     });
 
+    // Past the last row no cell can be reached, nor past the grid's last
+    // index along a line: the counters stop there instead of overflowing.
+    const int rows = radkuPozadi(), bunek = sloupcuPozadi() * rows;
     int x = 0, y = 0;
-    for (int c = ctec.dalsi(); c != EOF; c = ctec.dalsi()) {
+    for (int c = ctec.dalsi(); c != EOF && y < rows; c = ctec.dalsi()) {
         if (c == '\n') {
             ++y;
             x = 0;
@@ -190,9 +223,8 @@ bool Level::nactiMapu(const char* cesta) {
         // Anything but a digit naming an existing picture keeps the cell's
         // initial value, so drawing never reaches past the picture array.
         if (c >= '0' && c <= '9' && c - '0' < nPozadi) setPozadi(x, y, static_cast<unsigned char>(c - '0'));
-        ++x;
+        if (x < bunek) ++x;
     }
-    return true;
 }
 
 bool Level::setPevna(int x, int y) {

@@ -68,6 +68,11 @@ void NovyLvl::sebere(Hrac* hrac) {
 ListPredmetu::ListPredmetu(int mX, int mY)
     : pole(static_cast<size_t>(mX > 0 && mY > 0 ? mX * mY : 0), 0), maxX(mX), maxY(mY) {}
 
+void ListPredmetu::vyprazdni() {
+    pole.assign(pole.size(), 0);
+    seznam.clear();
+}
+
 void ListPredmetu::addPredmet(int x, int y, Predmet* predmet) {
     if (!uvnitr(x, y)) return;
     pole[x * maxY + y] = getNumber(predmet);

@@ -76,6 +76,8 @@ public:
     ListPredmetu(int mX, int mY);
     ListPredmetu(const ListPredmetu&) = delete;
     ListPredmetu& operator=(const ListPredmetu&) = delete;
+    // As new: every cell empty, no code given.
+    void vyprazdni();
 
     void addPredmet(int x, int y, Predmet* predmet);
     Predmet* getPredmet(int x, int y) const;

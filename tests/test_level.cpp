@@ -98,6 +98,31 @@ TEST_F(Svet, MapItemsGetCodesInOrderOfFirstPlacementAndEnemiesStandOnTheirTile) 
     EXPECT_EQ(std::count(LevelTest::polePozadi(level).begin(), LevelTest::polePozadi(level).end(), 2), 60);
 }
 
+TEST_F(Svet, MapTextReadAgainReplacesEverythingAndLeavesOutEnemiesBelowTheLevel) {
+    std::istringstream prvni("X1V\n-\n01"), druha(".3" + std::string(1100, '\n') + "V\nZ-\n1");
+    level.postavZMapy(prvni);
+    level.postavZMapy(druha);  // rows from 30 on lie below the level, however far
+    const ListPredmetu& list = LevelTest::list(level);
+    EXPECT_EQ(pevne(), bunky(""));
+    EXPECT_EQ(r(list.pole[1 * 30], list.seznam.size(), list.findPredmet(1) == LevelTest::toulec(level),
+                LevelTest::set(level).nepratele.size()),
+              r(1, 1, 1, 0));
+    EXPECT_EQ(std::count(list.pole.begin(), list.pole.end(), 0), 200 * 30 - 1);
+    std::vector<unsigned char> pozadi(60, 2);
+    pozadi[0] = 1;
+    EXPECT_EQ(LevelTest::polePozadi(level), pozadi);
+}
+
+TEST_F(Svet, ReaderFactsCountItemKindsInsideTheLevelOnly) {
+    // Kinds 1 and 2 on rows 0 and 1, 3 on row 29, 4 on row 30.
+    const std::string mapa = "1\n2" + std::string(28, '\n') + "3\n4\n-\n";
+    for (const auto& [t, fakta] : {std::pair{1, r(200, 30, 3)}, {3, r(600, 90, 4)}, {4, r(0, 0, 0)}}) {
+        std::istringstream text(mapa);
+        const MapaLevelu m = Level::mapaZTextu(t, text);
+        EXPECT_EQ(r(m.sLvl, m.vLvl, m.druhuPredmetu), fakta) << t;
+    }
+}
+
 // What a frame of level 1 must show besides the background cells of vzor.
 struct Scena {
     std::set<Bunka> pevne;

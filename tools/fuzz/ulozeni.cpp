@@ -1,6 +1,7 @@
-// libFuzzer target: any bytes as the saved game. A file the reader refuses
-// must leave the game exactly as it was; one it accepts must load, run a
-// frame at both scales and save again without a fault.
+// libFuzzer target: any bytes as the saved game, loaded into a whole level
+// per input. A file the reader refuses must leave the game exactly as it
+// was; one it accepts must load, run a frame at both scales and save again
+// without a fault, and what the game then saves it must read.
 #include <unistd.h>
 
 #include <cstdint>
@@ -69,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     level.zmensi();
     level.vykresliSe(obrazovka.get());
     level.uloz(po.c_str());
+    if (!prijme(po)) std::abort();  // the game refuses its own save
     level.zvetsi();
     return 0;
 }
