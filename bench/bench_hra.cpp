@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs that matter to the player, each also given as a multiple of one
 // full-screen blit of a display-format surface holding noise, measured in the
 // same run (the counter "blitu"), so figures compare across machines and SDL

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: cmake --build, then `cpack -G DEB` in the build folder.
 include_guard(GLOBAL)
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules in Debian's layout for games: the launcher in games/, the
 # program beside its private files in lib/games/grondelvik/, the maps,
 # pictures and sounds in share/games/grondelvik/. Both CMAKE_INSTALL_PREFIX and DESTDIR

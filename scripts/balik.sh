@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in build-pkg/ and, with "test", proves it: lintian
 # finds no error or warning, AppStream accepts its metadata, and the unpacked
 # package's launcher plays in a real window (Xvfb) once on each SDL 1.2

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window in a real X server (Xvfb) of a wider shape than the game's:
 # F10 grows the window to 2x and shows the same picture scaled, F11 fills the
 # screen with bars at the sides and back, F1 shows the controls card and puts

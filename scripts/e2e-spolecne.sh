@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the real-window tests share (sourced): counted checks, a scratch
 # folder cleaned up with the game and Xvfb, Xvfb on a free display, and the
 # game started in it. Expects $program; sets prosly, chyby, pracovni, displej,

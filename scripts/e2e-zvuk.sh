@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sound, heard by a machine: the real program on SDL's disk audio driver,
 # which writes what it plays to a file (raw 16-bit stereo) as fast as a
 # sound card would take it, so a file position is a moment. Checked from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X window (Xvfb), played with real key presses
 # (xdotool), checked as a player would see it.   usage: scripts/e2e.sh [PROGRAM]
 # Needs xvfb, xdotool, imagemagick, x11-utils and python3 (scripts/grondelvik.sh

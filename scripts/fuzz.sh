@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The readers of outside files under libFuzzer, everything built with clang,
 # ASan and UBSan in build-fuzz/. Two fast targets read a saved game and a map
 # from memory into state built once; two deep ones build and play a whole

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian machine, builds, and either starts the game or runs
 # every test, or builds the Debian package, or runs a long fuzzing campaign.
 #   usage: scripts/grondelvik.sh run|test|balik|fuzz SECONDS

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Proves the game still builds and passes every test on the classic SDL 1.2
 # (libsdl1.2-dev): switches this machine to it, runs the test command in a
 # fresh clone of this repository, and switches back to the library that was

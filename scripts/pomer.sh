@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the size of the tests against the code they test: non-blank lines of
 # the tracked sources (.cpp .h .hpp .py .sh .cmake, CMakeLists.txt) in tests/
 # against src/, tools/, bench/ and scripts/. Fails when the tests outgrow a third.

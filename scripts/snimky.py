@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Screenshots and pictures as the real-window tests read them."""
 import subprocess
 

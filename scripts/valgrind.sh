@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long replayed session (level 1 to its exit four times with loads of
 # level 1 between, scale switches, saves; about 1300 frames) under valgrind
 # memcheck: any invalid read or write, or a block of ours definitely lost,

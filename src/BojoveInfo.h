@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dice of every fight, and the hit and miss markers that rise above the
 // spot where a blow landed or missed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Doplnky.h"
 
 SDL_Surface* Doplnky::otevri(const Nastaveni& n) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the shell adds to the game's own input and screen: the window's size
 // and fullscreen (F10, F11, Alt+Enter), the gamepad, and the controls card
 // (F1), which holds the game like the pause while it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game shell: the window, the frame loop, the global keys and the one
 // place where fatal messages are caught.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hunter: position, movement flags, combat statistics, arrows carried and
 // in flight, the HUD, and his four sprite sets at the current display scale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared file and picture helpers: the owning picture handle, bitmap loading,
 // the clock seam, and the saved game's one-value-per-line primitives.
 #pragma once

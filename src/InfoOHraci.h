@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HUD: score, health and arrows drawn with digit pictures, right-aligned
 // against icons at the right edge of the screen.
 #pragma once

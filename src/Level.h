@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world: tile grids, tilesets, items, enemies and the per-frame update and
 // drawing of the current level. One object lives for the whole run; a change
 // of level rebuilds its contents in place.

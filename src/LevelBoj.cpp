@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fighting: enemies patrol, chase and strike the hunter; the hunter's sword
 // and arrows strike back, kill, score and sometimes make him stronger.
 #include <cmath>

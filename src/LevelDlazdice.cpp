@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level's still layer: background cells, solid tiles and items. Background
 // and solid tiles are kept between frames around the view and copied out in
 // one go; items go over them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level's frame: the view around the hunter, the drawing order, and the
 // change to the next level.
 #include "Hrac.h"

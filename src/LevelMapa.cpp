@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building a level: the per-level table, the map reader and the tile grids.
 #include <cstdio>
 #include <fstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two display scales: the level converts its tileset and metrics and asks
 // everything it owns or holds to convert itself, in a fixed order.
 #include "Hrac.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Movement against the solid grid: the two collision queries, the hunter's
 // frame (fall, jump, walk, pickup) and the arrows in flight.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading the whole game. A save never destroys the previous one,
 // and a load never lets a damaged file reach the running game.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collectible items: the four kinds (shared objects, one per kind and level
 // object) and the level's item store, a grid of one-byte item codes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's choices beyond the rules of play (sound, window, gamepad), kept
 // in one small text file in the game's folder, beside savy/. A missing file
 // means the defaults; a damaged value means that value's default and never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window around the 800 x 600 game: 1, 2 or 3 times as large, or the
 // whole screen at the largest size that keeps its shape, black bars around.
 // The game always draws into an 800 x 600 surface. At 1x in a window that is

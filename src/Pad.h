@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first gamepad SDL finds, played without set-up. Its events become the
 // key events the keyboard would give (presses and releases), so the game's
 // input rules stay as they are: the D-pad and the left stick are the arrows,

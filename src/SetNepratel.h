@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enemies: the two enemy types with their statistics and sprites, single
 // enemies, and the level's set of both.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The still part of the view (background and solid tiles) kept from frame to
 // frame, so that a frame copies it once instead of drawing it tile by tile.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What happened in one frame that a player should hear. The rules record the
 // world's events while the level runs its frame; the shell adds its own and
 // hands the whole record to the sound after the frame. Plain data: no sound

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved game as its file holds it. The whole file is read and checked into
 // this plain record before any of it reaches the running game, so a damaged
 // file is refused with the game left exactly as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound: an effect for every event of a frame and a looping tune
 // for each level, mixed by SDL_mixer on SDL's audio thread, so a frame never
 // waits for sound. Sound is never a reason to fail: without an audio device,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared test helpers: the data folder or a scratch copy of it, screens drawn
 // and compared with SDL alone, input events, and the level's private parts.
 #pragma once

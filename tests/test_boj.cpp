@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Combat: the dice, the rising markers, enemies walking, chasing and
 // striking, and the hunter's sword and arrows, on an emptied level 1.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated pictures: every file the game loads is there in its size, keeps
 // to its colour-key rule, faces left as the mirror of right, and no two frames
 // of a set are the same (the drawing tests rely on telling them apart).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hunter: his start, sprite sets and scale switch, the controls with
 // shooting, his drawing with the counters it advances, and the HUD.
 #include <array>

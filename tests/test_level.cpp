@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level: its grids, the map reader, each level's row of the table, the
 // frame's drawing and the change to the next level.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two display scales: the whole world converts in one call, positions
 // truncate, pictures swap; a level change keeps the scale.
 #include "pomocnik.h"

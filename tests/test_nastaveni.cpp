@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: what a player's hand-written or damaged file gives, and
 // that writing it never leaves a half-written file behind.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window around the game: what 2x, 3x and fullscreen show, where the
 // pointer lands in the game, the gamepad's key events, and the controls card.
 #include <tuple>

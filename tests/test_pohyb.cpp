@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Movement on an emptied level 1 (tiles 30 x 30, 200 x 30 of them, closed all round): the collision queries,
 // the hunter's frame, the pickup sweep and the arrows in flight.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Items: their kinds and the level's store; enemies: their types and difficulty,
 // single enemies with their random draws, and the level's set; and the clock.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every level is won in a fight: an automatic player, using only the hunter's key events, plays the first
 // round of levels through the real frame, enemies active and the clock pinned. It follows a route to the exit
 // found by a search over the hunter's own movement (enemies left out); when an enemy at his height comes near

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell: the global keys, what a frame shows while running, paused or
 // dead, and how the real program ends when it cannot start or run on.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's still layer as the rules draw it (whole background cells, then solid tiles and items column by
 // column), and the same frame from pictures converted to a 32-bit screen's format.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a frame gives to be heard: the world's events in each game situation,
 // and the shell's own (pause, death, saving and loading, the sound key).
 #include "Grondelvik.h"

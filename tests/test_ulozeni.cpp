@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved game: the file layout to the line, round trips, hand-made files, damaged files that must change
 // nothing, a save that never loses the previous one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds the build wrote, held to the generator's own list (length,
 // peak, never silent, never clipping), and their playback: the tune follows
 // the level, pause, death and the sound key; without a device or a file the

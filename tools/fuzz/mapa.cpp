@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as level 1's map. The level must build, draw
 // a frame at both scales and switch back without a fault.
 #include <unistd.h>

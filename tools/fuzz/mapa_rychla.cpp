@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a map, of level 1 when their count is even
 // and of level 3 when odd, read from memory into levels built once (no
 // picture or file per input). What a map

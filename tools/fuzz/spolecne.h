@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: input bytes as a stream without a copy, the
 // level's private parts, and a broken rule reported as a crash.
 #pragma once

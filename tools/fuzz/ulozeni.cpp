@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as the saved game, loaded into a whole level
 // per input. A file the reader refuses must leave the game exactly as it
 // was; one it accepts must load, run a frame at both scales and save again

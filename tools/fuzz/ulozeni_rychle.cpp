@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a saved game, read from memory. The only
 // facts the reader takes from a level are its grid's size and the item kinds
 // its map gives codes to; a real grid is 6000 lines or more, so inputs of odd

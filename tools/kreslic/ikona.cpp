@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu icon: the hunter's head and raised bow, cut from his own picture,
 // written as XPM so the generator needs no encoder with transparency.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kreslic: draws every picture of the game.
 //   kreslic DIR            writes the BMPs under DIR (the data folder's grafika/)
 //   kreslic --arch FILE    writes a contact sheet of all of them as a PNG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing toolkit of the asset generator: a pixel canvas with a few shapes,
 // per-part shading and outlines, a small pixel font and the file writers.
 #pragma once

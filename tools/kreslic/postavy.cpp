@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures: the hunter, the warrior and the thief. Each is laid out in
 // the pixels of its large picture; the pen rescales the layout for the small
 // one, so both are rasterised crisp at their own size.

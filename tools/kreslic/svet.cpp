@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world: tiles and backgrounds of the three levels, items, HUD, hit
 // markers and the pause / game over panels.
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checker for the Grondelvik level maps (data/mapy/*.txt).
 
 Run:  python3 tools/mapy/check.py            (checks all three maps)

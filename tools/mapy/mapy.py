@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the three Grondelvik level maps from the segment descriptions below.
 
 Run from the repo root:

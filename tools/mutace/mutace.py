@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plants faults in the game one at a time and counts how many the tests catch.
 
 Each mutant of the list (mutanty.txt next to this script) replaces one exact

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders one frame of a level with the hunter at a chosen spot, for looking
 // at level design without playing there:
 //   nahled LEVEL X Y OUT.bmp      (run in the data folder)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a written input script through the game's own frame loop, headless,
 // with the clock pinned so every run is the same; writes chosen frames as
 // pictures (and their fingerprints) and saves the game at chosen frames.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The recorded run: replays SKRIPT into VYSTUP and compares the frames'
 # fingerprints and the saved games with OCEKAVANO; with PREPIS=ON it writes
 # them there instead (after a deliberate change of gameplay or pictures).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic player: it follows a route to the exit found by a search over
 // the hunter's own movement (enemies left out), and when an enemy at his
 // height comes near it stands and fights, arrows from afar and the sword

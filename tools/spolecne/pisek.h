@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scratch folder for the game to run in: it sees a data folder's pictures and
 // maps and has its own savy/, so a tool's saves never touch a player's game.
 // Removed with the object.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long play: the automatic player plays level after level through the game's
 // own frame loop (the shell's frame, with its save and load steps), headless,
 // with the clock pinned, so a run is the same every time.

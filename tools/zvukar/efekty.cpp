@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The effects: each one a few tones and noises, its length and peak from the
 // list in seznam.h.
 #include <cstdio>

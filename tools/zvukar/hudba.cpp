@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three level tunes, written as notes and chords in text, played by a
 // handful of instruments built from the synthesiser's tones.
 //

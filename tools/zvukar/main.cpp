@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zvukar: synthesises every sound of the game from the recipes and scores in
 // its sources, the same bytes every run.
 //   zvukar DIR                 writes every effect (DIR/NAME.wav) and tune (DIR/NAME.ogg)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every sound the generator writes into the data folder's zvuky/, with the
 // numbers a listener and the tests hold it to: its length and its peak.
 #pragma once

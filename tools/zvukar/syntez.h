@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound generator's toolkit: oscillators, noise, envelopes, filters and
 // a plucked string, all deterministic, writing into a mono track of floats
 // (full scale is 1).

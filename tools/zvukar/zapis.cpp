@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file writers: WAV for the effects, Ogg Vorbis for the tunes.
 #include <vorbis/vorbisenc.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound generator's parts: the effects, the tunes and the file writers.
 #pragma once
 

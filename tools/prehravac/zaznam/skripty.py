@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the replay scripts from trasa1.txt, a route through level 1 (one
 input per frame, the indices of the inputs of tests/test_pruchod.cpp, as its
 route search prints them):
