@@ -84,7 +84,7 @@ else
 fi
 (cd "$tmp" && apt-get download -q "$jiny" >/dev/null 2>&1) || selhal "cannot download $jiny"
 dpkg-deb -x "$tmp/$jiny"_*.deb "$tmp/sdl"
-jinySdl="$(dirname "$(find "$tmp/sdl" -name libSDL-1.2.so.0 | head -n 1)")"
+jinySdl="$(dirname "$(find "$tmp/sdl" -name libSDL-1.2.so.0 -print -quit)")"
 
 displej=120
 while [ -e "/tmp/.X$displej-lock" ] || [ -e "/tmp/.X11-unix/X$displej" ]; do displej=$((displej + 1)); done
@@ -120,7 +120,8 @@ hraj() {  # player, LD_LIBRARY_PATH, the SDL library that must be loaded
     echo "$1 saved into ~/.local/share/grondelvik/savy/ on $3, and heard its tune (loudest sample $spicka)"
 }
 
-systemovy="$(ldconfig -p | awk '/libSDL-1\.2\.so\.0 / {print $NF; exit}')"
+# awk reads to the end: leaving early would cut ldconfig off (SIGPIPE).
+systemovy="$(ldconfig -p | awk '/libSDL-1\.2\.so\.0 / && !n {print $NF; n = 1}')"
 hraj hrac1 "" "$(readlink -f "$systemovy")"
 cp "$tmp/hrac1/.local/share/grondelvik/savy/grondelvik.sav" "$tmp/prvni.sav"
 hraj hrac2 "$jinySdl" "$jinySdl"
