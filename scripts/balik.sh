@@ -75,7 +75,7 @@ HOME="$tmp/nikdo" "$spoustec" 2>"$tmp/chyba" || status=$?
 mv "$tmp/grafika" "$tmp/root/usr/share/games/grondelvik/grafika"
 
 # The other SDL 1.2 runtime than the system's, unpacked beside the package.
-if dpkg-query -W -f='${Status}' libsdl1.2-compat-shim 2>/dev/null | grep -q "install ok installed"; then
+if [ "$(dpkg-query -W -f='${Status}' libsdl1.2-compat-shim 2>/dev/null)" = "install ok installed" ]; then
     jiny=libsdl1.2debian
     doinstaluj libasound2 libcaca0 libpulse0 libx11-6 libxext6
 else
@@ -88,7 +88,9 @@ jinySdl="$(dirname "$(find "$tmp/sdl" -name libSDL-1.2.so.0 -print -quit)")"
 
 displej=120
 while [ -e "/tmp/.X$displej-lock" ] || [ -e "/tmp/.X11-unix/X$displej" ]; do displej=$((displej + 1)); done
-Xvfb ":$displej" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset when the first player's game
+# leaves, just as the second one starts.
+Xvfb ":$displej" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=":$displej" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done

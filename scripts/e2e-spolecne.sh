@@ -33,16 +33,24 @@ xvfb() {  # WIDTHxHEIGHT, first display, last display
     for n in $(seq "$2" "$3"); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { displej=":$n"; break; }
     done
-    Xvfb "$displej" -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: by default the server resets when its last client leaves,
+    # and a game starting just then finds no display.
+    Xvfb "$displej" -screen 0 "$1x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY="$displej" SDL_VIDEODRIVER=x11
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
+# The game ended because it found no display: status 2, or SDL's start-up
+# failure, which is status 1.
+nedispleji() {  # status, stderr file
+    [ "$1" -eq 2 ] || { [ "$1" -eq 1 ] && grep -q '^Nejde incializovat SDL: ' "$2"; }
+}
+
 # Starts the game in folder $1, stderr to $2, with the environment that
 # follows, and waits for its window, focused. A busy Xvfb now and then
-# refuses the connection at start, which the game reports with status 2: it
-# is then started once more.
+# refuses the connection at start, which the game reports with status 2 (or
+# 1, when SDL cannot even start): it is then started once more.
 hra() {  # data folder, stderr file, VAR=value...
     local slozka="$1" chybovy="$2" pokus status
     shift 2
@@ -63,7 +71,7 @@ hra() {  # data folder, stderr file, VAR=value...
         status=0
         wait "$hra_pid" || status=$?
         hra_pid=""
-        [ "$status" -eq 2 ] && [ "$pokus" -eq 1 ] || break
+        nedispleji "$status" "$chybovy" && [ "$pokus" -eq 1 ] || break
         echo "      the game could not reach the display ($(head -c 200 "$chybovy")); once more"
     done
     echo "      the game's window did not appear: $(head -c 300 "$chybovy")"
