@@ -25,17 +25,23 @@ sav="$data/savy/grondelvik.sav"
 hra "$data" "$pracovni/chyby.txt"
 
 klavesa() { xdotool key --delay 150 "$@"; sleep 0.5; }
-# Xvfb has no window manager to place a window that changed its size or went
-# fullscreen: it is put in the top left corner, where it fits the screen.
+# Xvfb has no window manager: the game places its window itself.
 okenni() {
     local pred; pred="$(velikost)"
     klavesa "$@"
     for _ in $(seq 50); do [ "$(velikost)" != "$pred" ] && break; sleep 0.1; done
-    xdotool windowmove --sync "$okno" 0 0
     sleep 0.5
 }
 snimek() { import -window "${2:-$okno}" "$snimky/$1.png"; }
 velikost() { xdotool getwindowgeometry "$okno" | sed -n 's/.*Geometry: //p'; }
+poloha() { xdotool getwindowgeometry "$okno" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
+# The whole window lies on the 2560x1440 screen.
+na_obrazovce() {
+    local x y w h
+    IFS=, read -r x y <<<"$(poloha)"
+    IFS=x read -r w h <<<"$(velikost)"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 2560 ] && [ $((y + h)) -le 1440 ]
+}
 nastaveno() { grep -qx "$1" "$data/nastaveni.txt" 2>/dev/null; }
 # Screenshot $1 shows screenshot $2 (800 x 600) scaled into the rectangle at
 # ($3, $4) of size $5 x $6 in its middle, each pixel the one it lies over;
@@ -72,10 +78,12 @@ klavesa p
 snimek jedna
 okenni F10
 over "F10 grows the window to 1600x1200" [ "$(velikost)" = 1600x1200 ]
+over "... which lies wholly on the screen" na_obrazovce
 snimek dva
 over "... showing the 1x frame at 2x" zvetseny dva jedna 0 0 1600 1200
 over "... and the settings file keeps the factor" nastaveno okno=2
 
+misto="$(poloha)"
 okenni F11
 snimek cela root
 over "F11 fills the 2560x1440 screen with the frame scaled to 1920x1440, black bars at the sides" \
@@ -83,6 +91,7 @@ over "F11 fills the 2560x1440 screen with the frame scaled to 1920x1440, black b
 over "... and the settings file keeps fullscreen" nastaveno cela_obrazovka=1
 okenni alt+Return
 over "Alt+Enter leaves fullscreen: the window is 1600x1200 again" [ "$(velikost)" = 1600x1200 ]
+over "... at its place before fullscreen ($misto)" [ "$(poloha)" = "$misto" ]
 snimek zpet
 over "... showing the same frame at 2x" zvetseny zpet jedna 0 0 1600 1200
 over "... and the settings file says so" nastaveno cela_obrazovka=0

@@ -23,6 +23,8 @@ balicky=(build-essential cmake pkg-config "$sdl" libgtest-dev libgmock-dev libbe
          clang libclang-rt-14-dev)
 # Sound: SDL_mixer 1.2 plays it, libvorbis encodes the tunes the build synthesises.
 balicky+=(libsdl-mixer1.2-dev libvorbis-dev)
+# The window's place on an X screen without a window manager.
+balicky+=(libx11-dev)
 # The test command's own checks: a real X window, screenshots, memcheck.
 [ "${1:-run}" = test ] && balicky+=(xvfb xdotool imagemagick x11-utils python3 valgrind time)
 

@@ -186,6 +186,7 @@ bool Okno::nastav(int meritko, bool cela) {
     Obrazek kopie(SDL_ConvertSurface(hra(), hra()->format, SDL_SWSURFACE));
     const int staryK = meritko_;
     const bool staraCela = cela_;
+    const std::optional<Poloha> pred = poloha();
     const bool hotovo = rezim(meritko, cela);
     if (!hotovo) {
         if (cela)
@@ -194,6 +195,7 @@ bool Okno::nastav(int meritko, bool cela) {
             std::fprintf(stderr, "the %dx window cannot be set: %s\n", meritko, SDL_GetError());
         if (!rezim(staryK, staraCela)) throw "Nelze obnovit okno hry.";
     }
+    if (hotovo) umisti(pred, staraCela);
     if (kopie) SDL_BlitSurface(kopie.get(), nullptr, hra(), nullptr);
     return hotovo;
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "IO.h"
@@ -48,6 +49,15 @@ private:
     std::vector<std::array<Uint8, 16>> masky;
 };
 
+// The top-left corner of a window on the X screen.
+struct Poloha {
+    int x = 0, y = 0;
+    bool operator==(const Poloha&) const = default;
+};
+// Where a window of sirka x vyska that was at p goes so that it lies on a
+// desktop of plochaW x plochaH (from its top-left corner, if it cannot).
+Poloha naPlose(Poloha p, int sirka, int vyska, int plochaW, int plochaH);
+
 class Okno {
 public:
     // The desktop's size, read before the first video mode; 0 x 0 when SDL
@@ -81,6 +91,13 @@ public:
 
 private:
     bool rezim(int meritko, bool cela);
+    // Places the window after a switch when no window manager does it:
+    // fullscreen at the screen's corner, a window back where it was before
+    // fullscreen (pred, the place before this switch) and on the desktop.
+    void umisti(std::optional<Poloha> pred, bool bylaCela);
+    std::optional<Poloha> poloha() const;  // only of a window the game places itself
+    void presun(Poloha p) const;
+    std::optional<Poloha> navrat;      // where the window was before fullscreen
     SDL_Surface* obrazovka = nullptr;  // owned by SDL
     Obrazek platno;                    // the game's surface when it is not the window's
     Zvetsovac zvetsovac_;

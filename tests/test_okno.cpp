@@ -252,3 +252,21 @@ TEST_F(OknoHry, TheControlsCardHoldsTheGameUntilF1OrThePadsBackClosesIt) {
 }
 
 }  // namespace
+
+TEST(PolohaOkna, AGrownWindowMovesOnlyAsFarAsItMustToLieOnTheDesktop) {
+    // The corner before, the window's size, the desktop, the corner after.
+    // clang-format off
+    const std::tuple<Poloha, int, int, int, int, Poloha> pripady[] = {
+        {{880, 420}, 1600, 1200, 2560, 1440, {880, 240}},   // 1x centred, grown to 2x
+        {{2000, 1300}, 1600, 1200, 2560, 1440, {960, 240}},
+        {{10, 20}, 1600, 1200, 2560, 1440, {10, 20}},       // it fits: it stays
+        {{-5, -7}, 800, 600, 1920, 1080, {0, 0}},
+        {{300, 200}, 2400, 1800, 1920, 1080, {0, 0}},       // larger than the desktop: its corner
+        {{880, 420}, 1600, 1200, 0, 0, {880, 420}},         // the desktop's size unknown
+    };
+    // clang-format on
+    for (const auto& [pred, w, h, pw, ph, po] : pripady) {
+        const Poloha p = naPlose(pred, w, h, pw, ph);
+        EXPECT_EQ(r(p.x, p.y), r(po.x, po.y)) << pred.x << "," << pred.y << " " << w << "x" << h;
+    }
+}
