@@ -35,6 +35,7 @@ bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool&
 
 bool pripravHru(Hra& hra) {
     hra.konec = false;
+    uklidPoZapisu("savy/grondelvik.sav");
     try {
         hra.hrac = std::make_unique<Hrac>();
     } catch (const char* zprava) {

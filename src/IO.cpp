@@ -214,8 +214,18 @@ void pust() {
 }
 }  // namespace hodiny
 
+namespace {
+std::string docasnaK(const char* cesta) {
+    return std::string(cesta) + ".tmp";
+}
+}  // namespace
+
+void uklidPoZapisu(const char* cesta) {
+    ::unlink(docasnaK(cesta).c_str());
+}
+
 bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba) {
-    const std::string docasna = std::string(cesta) + ".tmp";
+    const std::string docasna = docasnaK(cesta);
     const int fd = ::open(docasna.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         chyba = std::strerror(errno);

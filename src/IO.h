@@ -54,6 +54,9 @@ void pust();                 // back to the real clock
 // old file; on any failure the temporary file is removed. False, with the
 // reason in chyba, when it could not.
 bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba);
+// Removes what a write cut short (the program killed mid-write) left beside
+// cesta; nothing ever reads it.
+void uklidPoZapisu(const char* cesta);
 
 // Why a saved game is refused, whatever is wrong with it.
 inline constexpr const char* kPoskozenaHra = "soubor savy/grondelvik.sav byl poskozen";

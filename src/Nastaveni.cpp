@@ -64,6 +64,7 @@ bool nastav(Nastaveni& n, std::string_view jmeno, std::string_view hodnota) {
 
 Nastaveni Nastaveni::nacti(const char* cesta) {
     Nastaveni n;
+    uklidPoZapisu(cesta);
     std::ifstream soubor(cesta, std::ios::binary);
     if (!soubor.is_open()) return n;  // never saved: the defaults
     std::string obsah(static_cast<size_t>(kNejvic) + 1, '\0');

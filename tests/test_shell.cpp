@@ -178,6 +178,25 @@ TEST_F(Shell, AFailedSaveKeepsTheOldOneSaysSoOnceAndPlaysOn) {
     std::signal(SIGXFSZ, xfsz);
 }
 
+TEST_F(Shell, WhatAWriteCutShortByAKilledGameLeftIsGoneAtTheNextStartAndTheSaveStays) {
+    snimekS("S");
+    const auto obsah = [](const char* cesta) {
+        std::stringstream s;
+        s << std::ifstream(cesta, std::ios::binary).rdbuf();
+        return s.str();
+    };
+    const std::string stary = obsah("savy/grondelvik.sav");
+    ASSERT_FALSE(stary.empty());
+    // Killed mid-write: half of each temporary file.
+    std::ofstream("savy/grondelvik.sav.tmp") << stary.substr(0, stary.size() / 2);
+    std::ofstream("nastaveni.txt.tmp") << "zvuk=";
+    ASSERT_TRUE(pripravHru(hra));
+    hra.nastaveni = Nastaveni::nacti();
+    EXPECT_FALSE(fs::exists("savy/grondelvik.sav.tmp"));
+    EXPECT_FALSE(fs::exists("nastaveni.txt.tmp"));
+    EXPECT_EQ(obsah("savy/grondelvik.sav"), stary);
+}
+
 // Runs the real program in the scratch folder, for 20 seconds at most: its exit
 // status and what it wrote on standard error.
 // prostredi: the environment it gets, SDL_VIDEODRIVER unset unless named there.
