@@ -52,25 +52,29 @@ bool pripravHru(Hra& hra) {
     hra.pauza = hra.smrt = hra.uloz = hra.nacti = false;
     hra.velka = true;
 
-    // All are loaded before any is tested.
-    hra.obrPauza = nactiObrazek("grafika/ostatni/pauza.bmp");
-    hra.obrSmrt = nactiObrazek("grafika/ostatni/konec.bmp");
-    hra.obrOvladani = nactiObrazek("grafika/ostatni/ovladani.bmp");
-    if (!hra.obrPauza) {
-        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/pauza.bmp\n");
-        return false;
-    }
-    if (!hra.obrSmrt) {
-        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/konec.bmp\n");
-        return false;
-    }
+    // Both languages and the card's digits, all loaded before any is tested:
+    // first the pause and the end pictures the game always had, in Czech.
+    static const char* const kObrazky[] = {"grafika/ostatni/pauza.bmp",     "grafika/ostatni/konec.bmp",
+                                           "grafika/ostatni/ovladani.bmp",  "grafika/ostatni/en/pauza.bmp",
+                                           "grafika/ostatni/en/konec.bmp",  "grafika/ostatni/en/ovladani.bmp",
+                                           "grafika/ostatni/cislaKarty.bmp"};
+    Obrazek obrazky[std::size(kObrazky)];
+    for (size_t i = 0; i < std::size(kObrazky); ++i) obrazky[i] = nactiObrazek(kObrazky[i]);
+    for (size_t i = 0; i < std::size(kObrazky); ++i)
+        if (!obrazky[i]) {
+            std::fprintf(stderr, "chyba pri nacitani obrazku\t %s\n", kObrazky[i]);
+            return false;
+        }
+    Obrazek* jazyk = obrazky + (hra.jazyk == Jazyk::en ? 3 : 0);
+    hra.obrPauza = std::move(jazyk[0]);
+    hra.obrSmrt = std::move(jazyk[1]);
+    hra.obrOvladani = slozKartu(jazyk[2].get(), obrazky[6].get(), hra.nastaveni);
     if (!hra.obrOvladani) {
-        std::fprintf(stderr, "chyba pri nacitani obrazku\t grafika/ostatni/ovladani.bmp\n");
+        std::fprintf(stderr, "chyba pri nacitani obrazku\t %s\n", kObrazky[jazyk == obrazky ? 2 : 5]);
         return false;
     }
     nastavBilyKlic(hra.obrPauza.get());
     nastavBilyKlic(hra.obrSmrt.get());
-    nastavBilyKlic(hra.obrOvladani.get());
     return true;
 }
 
@@ -154,6 +158,7 @@ int SDL_main(int, char**) {
     }
     Hra hra;
     hra.nastaveni = Nastaveni::nacti();
+    hra.jazyk = hra.nastaveni.jazykHry();
     hra.screen = hra.doplnky.otevri(hra.nastaveni);
     if (!hra.screen) {
         std::fprintf(stderr, "Unable to set 800x600 video: %s\n", SDL_GetError());

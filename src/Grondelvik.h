@@ -10,6 +10,7 @@
 #include "Doplnky.h"
 #include "Hrac.h"
 #include "IO.h"
+#include "Karta.h"
 #include "Level.h"
 #include "Nastaveni.h"
 #include "Udalosti.h"
@@ -26,9 +27,13 @@ struct Hra {
     bool uloz = false;
     bool nacti = false;
     bool velka = true;
+    // The pictures in the game's language, the card with the pad's numbers.
     Obrazek obrPauza;
     Obrazek obrSmrt;
     Obrazek obrOvladani;  // the controls card (F1)
+    // Set by the program from the settings and the locale; tests and tools
+    // keep the game's own Czech.
+    Jazyk jazyk = Jazyk::cs;
     SDL_Event event{};
     // The player's settings file, read by the program at start; tests and
     // tools keep the defaults.
@@ -49,8 +54,9 @@ struct Hra {
 bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool& nacti, bool& zvuk,
        Doplnky* doplnky = nullptr);
 
-// Builds the hunter, level 1 and the overlay pictures into hra (its screen
-// must be set). Prints the failure and returns false when something is missing.
+// Builds the hunter, level 1 and the overlay pictures in hra's language, the
+// card with the pad's buttons of its settings (its screen must be set).
+// Prints the failure and returns false when something is missing.
 bool pripravHru(Hra& hra);
 
 // One pass of the frame loop. The program waits 100 ms a frame; tests and

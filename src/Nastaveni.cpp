@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string_view>
@@ -43,8 +44,15 @@ std::string_view orizni(std::string_view s) {
     return s;
 }
 
+constexpr const char* kJazyky[] = {"cs", "en"};  // by Jazyk
+
 // Sets the named value; false when the name is unknown or the value unusable.
 bool nastav(Nastaveni& n, std::string_view jmeno, std::string_view hodnota) {
+    if (jmeno == "jazyk") {
+        for (Jazyk j : {Jazyk::cs, Jazyk::en})
+            if (hodnota == kJazyky[int(j)]) return n.jazyk = j, true;
+        return false;
+    }
     for (const Polozka& p : kPolozky) {
         if (jmeno != p.jmeno) continue;
         int v = 0;
@@ -61,6 +69,17 @@ bool nastav(Nastaveni& n, std::string_view jmeno, std::string_view hodnota) {
 }
 
 }  // namespace
+
+Jazyk jazykProstredi() {
+    for (const char* promenna : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* v = std::getenv(promenna);
+        if (!v || !*v) continue;
+        // language[_territory][.codeset][@modifier]
+        const std::string_view hodnota(v);
+        return hodnota.substr(0, hodnota.find_first_of("_.@")) == "cs" ? Jazyk::cs : Jazyk::en;
+    }
+    return Jazyk::en;
+}
 
 Nastaveni Nastaveni::nacti(const char* cesta) {
     Nastaveni n;
@@ -96,6 +115,8 @@ std::string Nastaveni::text() const {
     for (const Polozka& p : kPolozky)
         s << "# " << p.popis << "\n"
           << p.jmeno << "=" << (p.cislo ? this->*p.cislo : int(this->*p.priznak)) << "\n";
+    s << "# language: cs or en; without this line the locale decides (LC_ALL, LC_MESSAGES, LANG)\n";
+    if (jazyk) s << "jazyk=" << kJazyky[int(*jazyk)] << "\n";
     return s.str();
 }
 

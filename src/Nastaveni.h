@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's choices beyond the rules of play (sound, window, gamepad), kept
+// The player's choices beyond the rules of play (sound, window, gamepad,
+// language), kept
 // in one small text file in the game's folder, beside savy/. A missing file
 // means the defaults; a damaged value means that value's default and never
 // stops the game. Writing replaces the file only once the new one is whole.
 #pragma once
 
+#include <optional>
 #include <string>
 
 inline constexpr const char* kSouborNastaveni = "nastaveni.txt";
+
+// The language of what the player reads in the game (the messages on stderr
+// stay as they are).
+enum class Jazyk { cs, en };
+
+// The locale's language: the first of LC_ALL, LC_MESSAGES and LANG that is set
+// and not empty decides, Czech when its language is "cs", else English.
+Jazyk jazykProstredi();
 
 struct Nastaveni {
     bool zvuk = true;            // all sound on (M)
@@ -21,6 +31,11 @@ struct Nastaveni {
     int padZbran = 3;     // switch between sword and bow
     int padOvladani = 6;  // Back / Select: the controls card
     int padPauza = 7;     // Start: pause
+    // "jazyk=cs" or "jazyk=en"; without it the locale decides.
+    std::optional<Jazyk> jazyk;
+
+    // The language the game speaks: the file's, else the locale's.
+    Jazyk jazykHry() const { return jazyk ? *jazyk : jazykProstredi(); }
 
     // Reads the file. Lines are "name=value"; "#" starts a comment line.
     // Unknown names, values out of range and anything unreadable are

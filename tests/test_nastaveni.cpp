@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <optional>
 
 #include "Nastaveni.h"
 #include "pomocnik.h"
@@ -56,6 +57,49 @@ TEST_F(SouborNastaveni, AFileGivesItsGoodValuesAndDefaultsForTheRest) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a missing file is no damage";
 }
 
+TEST_F(SouborNastaveni, TheLanguageIsTheFilesElseTheFirstLocaleVariableSet) {
+    const char* const promenne[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<std::string>> puvodni;
+    for (const char* p : promenne)
+        puvodni.push_back(std::getenv(p) ? std::optional(std::getenv(p)) : std::nullopt);
+    // LC_ALL, LC_MESSAGES and LANG (null: unset), the settings file, the language, damaged lines.
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, const char*, Jazyk, int> pripady[] = {
+        {"cs_CZ.UTF-8", nullptr, "en_US.UTF-8", "", Jazyk::cs, 0},
+        {nullptr, "en_US", "cs", "", Jazyk::en, 0},
+        {nullptr, nullptr, "cs", "", Jazyk::cs, 0},
+        {"", "", "cs_CZ@euro", "", Jazyk::cs, 0},  // empty is as unset
+        {"POSIX", nullptr, "cs_CZ.UTF-8", "", Jazyk::en, 0},
+        {nullptr, "C", "cs_CZ.UTF-8", "", Jazyk::en, 0},
+        {nullptr, nullptr, "C.UTF-8", "", Jazyk::en, 0},
+        {nullptr, nullptr, nullptr, "", Jazyk::en, 0},
+        {nullptr, nullptr, "csb_PL.UTF-8", "", Jazyk::en, 0},  // Kashubian
+        {"cs_CZ.UTF-8", nullptr, "cs_CZ.UTF-8", "jazyk=en\n", Jazyk::en, 0},
+        {nullptr, nullptr, "en_GB.UTF-8", " jazyk = cs \n", Jazyk::cs, 0},
+        {nullptr, nullptr, "cs_CZ.UTF-8", "jazyk=de\n", Jazyk::cs, 1},
+        {"en_US.UTF-8", nullptr, nullptr, "jazyk=\njazyk=CS\n", Jazyk::en, 2},
+    };
+    // clang-format on
+    for (const auto& [lcAll, lcMessages, lang, text, cekam, spatne] : pripady) {
+        const char* const hodnoty[] = {lcAll, lcMessages, lang};
+        for (int i = 0; i < 3; ++i) hodnoty[i] ? setenv(promenne[i], hodnoty[i], 1) : unsetenv(promenne[i]);
+        kopie.zapis("nastaveni.txt", text);
+        testing::internal::CaptureStderr();
+        const Nastaveni n = Nastaveni::nacti();
+        const std::string chyby = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(n.jazykHry(), cekam) << text << (lcAll ? lcAll : "-") << (lang ? lang : "-");
+        EXPECT_EQ(std::count(chyby.begin(), chyby.end(), '\n'), spatne != 0) << chyby;
+        if (spatne) {
+            EXPECT_EQ(chyby.find("nastaveni.txt: " + std::to_string(spatne) + " damaged line"), 0u);
+        }
+        // Written back as it was read: a choice kept, none left to the locale.
+        ASSERT_TRUE(n.uloz());
+        EXPECT_EQ(Nastaveni::nacti().jazyk, n.jazyk) << text;
+    }
+    for (int i = 0; i < 3; ++i)
+        puvodni[i] ? setenv(promenne[i], puvodni[i]->c_str(), 1) : unsetenv(promenne[i]);
+}
+
 TEST_F(SouborNastaveni, AHugeFileIsReadOnlyAsFarAsTheBound) {
     kopie.zapis("nastaveni.txt", "zvuk=0\n" + std::string(1 << 20, '#') + "\nokno=3\n");
     testing::internal::CaptureStderr();
@@ -66,6 +110,7 @@ TEST_F(SouborNastaveni, AHugeFileIsReadOnlyAsFarAsTheBound) {
 TEST_F(SouborNastaveni, WhatIsWrittenReadsBackAndAFailedWriteLeavesTheOldFile) {
     Nastaveni n;
     n.zvuk = false, n.meritkoOkna = 2, n.celaObrazovka = true, n.padUtok = 11, n.padOvladani = 0;
+    n.jazyk = Jazyk::en;
     ASSERT_TRUE(n.uloz());
     EXPECT_EQ(Nastaveni::nacti(), n);
     const std::string stary = obsah("nastaveni.txt");

@@ -124,6 +124,65 @@ TEST_F(Shell, DeathShowsTheWorldOfItsFrameAndTheEndPictureFromTheNext) {
     EXPECT_TRUE(stejne(hra.screen, konec.get()));
 }
 
+TEST_F(Shell, ThePauseAndTheEndPicturesAreThoseOfTheGamesLanguage) {
+    for (const auto& [jazyk, slozka] :
+         {std::pair(Jazyk::cs, "ostatni/"), std::pair(Jazyk::en, "ostatni/en/")}) {
+        hra.jazyk = jazyk;
+        ASSERT_TRUE(pripravHru(hra));
+        for (const auto& [pauza, prekryv] :
+             {std::pair(true, "pauza 200 200"), std::pair(false, "konec 150 250")}) {
+            hra.pauza = pauza, hra.smrt = !pauza;
+            Plocha cekam(SDL_ConvertSurface(hra.screen, hra.screen->format, SDL_SWSURFACE));
+            nakresli(cekam.get(), kresby(slozka, prekryv));
+            snimek(hra, 0);
+            EXPECT_TRUE(stejne(hra.screen, cekam.get())) << slozka << prekryv;
+        }
+    }
+    for (const char* jmeno : {"pauza.bmp", "konec.bmp", "ovladani.bmp"})
+        EXPECT_FALSE(stejne(obrazek(std::string("ostatni/") + jmeno).get(),
+                            obrazek(std::string("ostatni/en/") + jmeno).get()))
+            << jmeno;
+}
+
+TEST_F(Shell, TheCardShowsThePadsButtonsOfTheSettingsInItsLanguage) {
+    // The settings file; the numbers of jump, run, strike, weapon, pause and this card, on the card.
+    // clang-format off
+    const std::pair<const char*, const char*> pripady[] = {
+        {"", "0 1 2 3 7 6"},
+        {"pad_skok=5\n", "5 1 2 3 7 6"},
+        {"jazyk=en\npad_beh=10\npad_pauza=23\n", "0 10 2 3 23 6"},
+        {"jazyk=cs\npad_ovladani=255\npad_utok=1\npad_zbran=0\n", "0 1 1 0 7 255"},
+    };
+    // clang-format on
+    Obrazek cislice = obrazek("ostatni/cislaKarty.bmp");
+    for (const auto& [text, cisla] : pripady) {
+        kopie.zapis("nastaveni.txt", text);
+        hra.nastaveni = Nastaveni::nacti();
+        hra.jazyk = hra.nastaveni.jazyk.value_or(Jazyk::cs);
+        ASSERT_TRUE(pripravHru(hra));
+        // The card of the language, its digits' cells from the sheet over it: a row's first digit at x 512,
+        // each taking twice its columns in the font and one more (a 1 is 3 columns, the others 5).
+        const Obrazek karta =
+            obrazek(hra.jazyk == Jazyk::en ? "ostatni/en/ovladani.bmp" : "ostatni/ovladani.bmp", false);
+        Plocha cekam(SDL_CreateRGBSurface(SDL_SWSURFACE, 760, 560, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+        SDL_BlitSurface(karta.get(), nullptr, cekam.get(), nullptr);
+        std::istringstream radky(cisla);
+        std::string cislo;
+        for (int y = 136; radky >> cislo; y += 24)
+            for (int i = 0, x = 512; i < int(cislo.size()); x += cislo[i++] == '1' ? 8 : 12) {
+                SDL_Rect bunka{Sint16((cislo[i] - '0') * 12), 0, 12, 15}, kam{Sint16(x), Sint16(y), 0, 0};
+                SDL_BlitSurface(cislice.get(), &bunka, cekam.get(), &kam);
+            }
+        const SDL_Surface* k = hra.obrOvladani.get();
+        ASSERT_EQ(r(k->w, k->h), r(760, 560));
+        int spatne = 0;
+        for (int y = 0; y < 560; ++y)
+            for (int x = 0; x < 760; ++x)
+                spatne += barva(hra.obrOvladani.get(), x, y) != barva(cekam.get(), x, y);
+        EXPECT_EQ(spatne, 0) << text;
+    }
+}
+
 TEST_F(Shell, AFailedSaveKeepsTheOldOneSaysSoOnceAndPlaysOn) {
     const std::string sav = "savy/grondelvik.sav";
     const auto obsah = [&] {
@@ -234,7 +293,11 @@ TEST(StartUp, OfTwoMissingPicturesTheOneCheckedFirstIsReported) {
         {"mise/zed01", "Chyba pri nacitani obrazku pozadi."},
         {"ostatni/pauza", "chyba pri nacitani obrazku\t @"},
         {"ostatni/konec", "chyba pri nacitani obrazku\t @"},
-        {"ostatni/ovladani", "chyba pri nacitani obrazku\t @"}};
+        {"ostatni/ovladani", "chyba pri nacitani obrazku\t @"},
+        {"ostatni/en/pauza", "chyba pri nacitani obrazku\t @"},
+        {"ostatni/en/konec", "chyba pri nacitani obrazku\t @"},
+        {"ostatni/en/ovladani", "chyba pri nacitani obrazku\t @"},
+        {"ostatni/cislaKarty", "chyba pri nacitani obrazku\t @"}};
     // clang-format on
     for (size_t i = 0; i < std::size(poradi); ++i) {
         KopieDat kopie;

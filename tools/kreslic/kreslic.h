@@ -15,8 +15,11 @@ struct Obrazek {
 
 // Hunter, warrior and thief, each facing right and left, at both scales.
 void kresliPostavy(std::vector<Obrazek>& out);
-// Tiles and backgrounds, items, HUD, markers and the overlays.
+// Tiles and backgrounds, items, HUD, markers and the panels below.
 void kresliSvet(std::vector<Obrazek>& out);
+// What the player reads, in Czech and English: the pause and the end
+// pictures, the controls card and its digits.
+void kresliPanely(std::vector<Obrazek>& out);
 // Item pictures reused by the HUD icons, drawn by a pen of any scale.
 void kresliSrdce(const Pero& P);
 void kresliToulec(const Pero& P);

@@ -73,7 +73,8 @@ public:
     void prekryj(const Platno& v, int dx = 0, int dy = 0);
     Platno zrcadlo() const;
 
-    // Pixel font: 5x7 glyphs with descenders, proportional spacing.
+    // Pixel font: 5x7 glyphs with descenders, proportional spacing, UTF-8
+    // text with the Czech letters; their accents rise up to three rows above y.
     int text(int x, int y, const std::string& s, Barva c, int meritko = 1);
     static int sirkaTextu(const std::string& s, int meritko = 1);
     static constexpr int VYSKA_PISMA = 9;  // including descenders

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The world: tiles and backgrounds of the three levels, items, HUD, hit
-// markers and the pause / game over panels.
+// The world: tiles and backgrounds of the three levels, items, HUD and hit
+// markers.
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -612,106 +612,6 @@ void mince(const Pero& P) {
     P.oblouk({13, 20}, {15, 12}, {22, 9}, 1.0, {255, 248, 214});
 }
 
-// ---------------------------------------------------------------- panels
-
-void zaoblenyObdelnik(Platno& p, int x0, int y0, int x1, int y1, int r, Barva c) {
-    p.obdelnik(x0 + r, y0, x1 - x0 - 2 * r, y1 - y0, c);
-    p.obdelnik(x0, y0 + r, x1 - x0, y1 - y0 - 2 * r, c);
-    for (double cx : {x0 + r + 0.0, x1 - r + 0.0})
-        for (double cy : {y0 + r + 0.0, y1 - r + 0.0}) p.elipsa(cx, cy, r, r, c);
-}
-
-// Centred text; tucne grows the strokes by that many pixels for titles.
-void napis(Platno& p, int cy, const std::string& s, int k, Barva c, Barva stin, int tucne = 0) {
-    Platno v(p.w(), p.h());
-    int x = (p.w() - Platno::sirkaTextu(s, k)) / 2;
-    v.text(x, cy, s, c, k);
-    for (int i = 0; i < tucne; ++i) v.obrys(c);
-    Platno st(p.w(), p.h());
-    st.prekryj(v, std::max(1, k / 2), std::max(1, k / 2));
-    st.prebarvi([&](int, int, Barva) { return stin; });
-    p.prekryj(st);
-    v.plasticky(1.1, 0.85);
-    v.obrys();
-    p.prekryj(v);
-}
-
-Platno panel(int w, int h, int r) {
-    Platno p(w, h);
-    zaoblenyObdelnik(p, 0, 0, w, h, r, OBRYS);
-    zaoblenyObdelnik(p, 1, 1, w - 1, h - 1, r - 1, {182, 136, 64});
-    zaoblenyObdelnik(p, 3, 3, w - 3, h - 3, r - 3, {214, 172, 92});
-    zaoblenyObdelnik(p, 4, 4, w - 4, h - 4, r - 4, {160, 116, 52});
-    zaoblenyObdelnik(p, 7, 7, w - 7, h - 7, r - 7, {60, 40, 22});
-    zaoblenyObdelnik(p, 8, 8, w - 8, h - 8, r - 8, {36, 40, 60});
-    for (int y = 8; y < h - 8; ++y)
-        for (int x = 0; x < w; ++x)
-            if (p.barva(x, y) == Barva{36, 40, 60})
-                p.bod(x, y, smichej({44, 50, 76}, {26, 28, 44}, double(y) / h));
-    for (int x : {14, w - 15})
-        for (int y : {14, h - 15}) {
-            p.elipsa(x, y, 2.5, 2.5, {140, 100, 50});
-            p.bod(x - 1, y - 1, {236, 200, 130});
-        }
-    return p;
-}
-
-// The controls card: every key of the game and the pad's buttons, in the
-// pixel font at twice its size so it reads at the game's own scale.
-Platno kartaOvladani() {
-    Platno p = panel(760, 560, 22);
-    const Barva stin{10, 8, 16}, zlata{255, 214, 96}, klavesa{250, 204, 120}, text{236, 232, 218};
-    napis(p, 22, "OVLADANI", 4, zlata, stin, 1);
-    auto radek = [&](int x, int y, const std::string& s, Barva c) {
-        p.text(x + 1, y + 1, s, stin, 2);
-        p.text(x, y, s, c, 2);
-    };
-    struct Radek {
-        const char* klavesa;
-        const char* co;
-    };
-    auto sloupec = [&](int x, int sirka, const char* nadpis, std::initializer_list<Radek> radky) {
-        radek(x, 78, nadpis, zlata);
-        p.obdelnik(x, 100, sirka - 20, 2, {182, 136, 64});
-        int y = 112;
-        for (const Radek& r : radky) {
-            radek(x, y, r.klavesa, klavesa);
-            radek(x + 158, y, r.co, text);
-            y += 24;
-        }
-        return y;
-    };
-    sloupec(28, 388, "Klavesnice a mys",
-            {{"\x01 \x02", "chuze"},
-             {"F (drzet)", "beh"},
-             {"D", "skok"},
-             {"A", "mec / luk"},
-             {"\x03 \x04", "luk nahoru / dolu"},
-             {"Mezernik", "uder / vystrel"},
-             {"Mys, klik", "mirit a strilet"},
-             {"P", "pauza"},
-             {"S", "ulozit hru"},
-             {"F9", "nahrat hru"},
-             {"Num + / -", "velky / maly svet"},
-             {"M", "zvuk zap. / vyp."},
-             {"F1", "tato karta"},
-             {"F10", "velikost okna"},
-             {"F11, Alt+Enter", "cela obrazovka"},
-             {"Esc", "konec hry"}});
-    const int y = sloupec(420, 340, "Gamepad",
-                          {{"Krizek, paka", "jako \x01 \x02 \x03 \x04"},
-                           {"A (0)", "skok"},
-                           {"B (1)", "beh (drzet)"},
-                           {"X (2)", "uder / vystrel"},
-                           {"Y (3)", "mec / luk"},
-                           {"Start (7)", "pauza"},
-                           {"Back (6)", "tato karta"}});
-    radek(420, y + 14, "Cisla tlacitek jsou", text);
-    radek(420, y + 38, "v souboru nastaveni.txt.", text);
-    napis(p, 516, "F1 nebo Back - zpet do hry", 2, zlata, stin);
-    return p;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- shared
@@ -821,20 +721,7 @@ void kresliSvet(std::vector<Obrazek>& out) {
     dlazdice(out, "mise/pol04", 300, polKrystaly);
     dlazdice(out, "mise/pol05", 300, polSnih);
 
-    // Panels.
-    {
-        Platno p = panel(400, 200, 22);
-        napis(p, 42, "PAUZA", 8, {255, 214, 96}, {10, 8, 16}, 2);
-        napis(p, 128, "P - pokracovat", 3, {236, 232, 218}, {10, 8, 16});
-        out.push_back({"ostatni/pauza.bmp", p, true});
-    }
-    {
-        Platno p = panel(500, 100, 16);
-        napis(p, 14, "KONEC HRY", 5, {255, 214, 96}, {10, 8, 16}, 1);
-        napis(p, 60, "F9 - nahrat hru, Esc - konec", 2, {236, 232, 218}, {10, 8, 16});
-        out.push_back({"ostatni/konec.bmp", p, true});
-    }
-    out.push_back({"ostatni/ovladani.bmp", kartaOvladani(), true});
+    kresliPanely(out);
 
     // Items at both scales.
     auto predmet = [&](const std::string& jmeno, const std::function<void(const Pero&)>& f) {
