@@ -22,7 +22,10 @@ mkdir -p "$data/savy"
 cp -r "$koren/data/grafika" "$koren/data/mapy" "$data/"
 sav="$data/savy/grondelvik.sav"
 
-hra "$data" "$pracovni/chyby.txt"
+# The settings' language goes before the locale's, and the card shows the
+# settings' jump button.
+printf 'jazyk=en\npad_skok=5\n' >"$data/nastaveni.txt"
+hra "$data" "$pracovni/chyby.txt" -u LC_ALL -u LC_MESSAGES LANG=cs_CZ.UTF-8
 
 klavesa() { xdotool key --delay 150 "$@"; sleep 0.5; }
 # Xvfb has no window manager: the game places its window itself.
@@ -82,6 +85,7 @@ over "... which lies wholly on the screen" na_obrazovce
 snimek dva
 over "... showing the 1x frame at 2x" zvetseny dva jedna 0 0 1600 1200
 over "... and the settings file keeps the factor" nastaveno okno=2
+over "... and the language" nastaveno jazyk=en
 
 misto="$(poloha)"
 okenni F11
@@ -98,22 +102,35 @@ over "... and the settings file says so" nastaveno cela_obrazovka=0
 
 klavesa F1
 snimek karta
-over "F1 shows the controls card over the frozen frame" \
+over "F1 shows the English card (jazyk=en over LANG=cs_CZ.UTF-8) with button 5 to jump, over the frozen frame" \
     env PYTHONPATH="$koren/scripts" python3 - "$snimky" "$data" <<'EOF'
 import sys
 from snimky import rgb
 snimky, data = sys.argv[1], sys.argv[2]
 karta, W, _ = rgb(snimky + '/karta.png')
 dva, _, _ = rgb(snimky + '/dva.png')
-obr, kw, kh = rgb(data + '/grafika/ostatni/ovladani.bmp')
+obr, kw, kh = rgb(data + '/grafika/ostatni/en/ovladani.bmp')
+cisla, cw, _ = rgb(data + '/grafika/ostatni/cislaKarty.bmp')
+bila = b'\xff\xff\xff'
+# The pad's numbers as the game writes them (src/RozlozeniKarty.h): a digit's
+# cell of the sheet, 12 x 15, at x 512 of the card, in the rows of jump, run,
+# strike, weapon, pause and this card from y 136, 24 apart.
+obr = bytearray(obr)
+for i, d in enumerate([5, 1, 2, 3, 7, 6]):
+    for y in range(15):
+        for x in range(12):
+            p = cisla[3 * (y * cw + d * 12 + x):3 * (y * cw + d * 12 + x) + 3]
+            j = 3 * ((136 + 24 * i + y) * kw + 512 + x)
+            if p != bila:
+                obr[j:j + 3] = p
 x0, y0 = (800 - kw) // 2, (600 - kh) // 2
 spatne = 0
 for Y in range(0, 1200):
     for X in range(0, 1600):
         x, y = X // 2 - x0, Y // 2 - y0
-        p = obr[3 * (y * kw + x):3 * (y * kw + x) + 3] if 0 <= x < kw and 0 <= y < kh else b'\xff\xff\xff'
+        p = bytes(obr[3 * (y * kw + x):3 * (y * kw + x) + 3]) if 0 <= x < kw and 0 <= y < kh else bila
         i = 3 * (Y * W + X)
-        spatne += karta[i:i + 3] != (dva[i:i + 3] if p == b'\xff\xff\xff' else p)
+        spatne += karta[i:i + 3] != (dva[i:i + 3] if p == bila else p)
 sys.exit(spatne != 0)
 EOF
 klavesa F1

@@ -16,7 +16,8 @@ mkdir -p "$data/savy"
 cp -r "$koren/data/grafika" "$koren/data/mapy" "$koren/data/zvuky" "$data/"
 sav="$data/savy/grondelvik.sav"
 
-hra "$data" "$pracovni/chyby.txt"
+# LC_ALL decides over LANG: the game speaks Czech.
+hra "$data" "$pracovni/chyby.txt" -u LC_MESSAGES LC_ALL=cs_CZ.UTF-8 LANG=en_US.UTF-8
 
 klavesa() { xdotool key --delay 150 "$@"; }
 snimek() { import -window "$okno" "$pracovni/$1.png"; }
@@ -55,7 +56,7 @@ snimek pred
 klavesa p
 sleep 0.5
 snimek pauza
-over "P shows the pause picture at (200, 200) over the frozen frame" \
+over "P shows the Czech pause picture (LC_ALL=cs_CZ.UTF-8, LANG=en_US.UTF-8) at (200, 200) over the frozen frame" \
     env PYTHONPATH="$koren/scripts" python3 - "$pracovni" "$data" <<'EOF'
 import sys
 from snimky import rgb

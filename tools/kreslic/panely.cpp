@@ -115,7 +115,7 @@ const Texty ANGLICKY = {
     "CONTROLS",
     "Keyboard and mouse",
     {{"← →", "walk"}, {"F (hold)", "run"}, {"D", "jump"}, {"A", "sword / bow"},
-     {"↑ ↓", "raise / lower the bow"}, {"Space", "strike / shoot"}, {"Mouse, click", "aim and shoot"},
+     {"↑ ↓", "bow up / down"}, {"Space", "strike / shoot"}, {"Mouse, click", "aim and shoot"},
      {"P", "pause"}, {"S", "save the game"}, {"F9", "load the game"}, {"Keypad + / -", "large / small world"},
      {"M", "sound on / off"}, {"F1", "this card"}, {"F10", "window size"},
      {"F11, Alt+Enter", "fullscreen"}, {"Esc", "quit"}},
@@ -177,6 +177,7 @@ Platno cisliceKarty() {
 }  // namespace
 
 void kresliPanely(std::vector<Obrazek>& out) {
+    out.push_back({"ostatni/cislaKarty.bmp", cisliceKarty(), true});
     for (const Texty* t : {&CESKY, &ANGLICKY}) {
         const std::string slozka = std::string("ostatni/") + t->slozka;
         Platno pauza = panel(400, 200, 22);
@@ -189,5 +190,4 @@ void kresliPanely(std::vector<Obrazek>& out) {
         out.push_back({slozka + "konec.bmp", konec, true});
         out.push_back({slozka + "ovladani.bmp", kartaOvladani(*t), true});
     }
-    out.push_back({"ostatni/cislaKarty.bmp", cisliceKarty(), true});
 }

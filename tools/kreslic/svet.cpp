@@ -721,8 +721,6 @@ void kresliSvet(std::vector<Obrazek>& out) {
     dlazdice(out, "mise/pol04", 300, polKrystaly);
     dlazdice(out, "mise/pol05", 300, polSnih);
 
-    kresliPanely(out);
-
     // Items at both scales.
     auto predmet = [&](const std::string& jmeno, const std::function<void(const Pero&)>& f) {
         for (int maly = 0; maly < 2; ++maly) {
@@ -766,4 +764,5 @@ void kresliSvet(std::vector<Obrazek>& out) {
         f(Pero{&p, 1, 1});
         out.push_back({std::string("ostatni/") + jmeno + ".bmp", p, true});
     }
+    kresliPanely(out);
 }
