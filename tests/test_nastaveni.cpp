@@ -69,7 +69,7 @@ TEST_F(SouborNastaveni, TheLanguageIsTheFilesElseTheFirstLocaleVariableSet) {
         {nullptr, "en_US", "cs", "", Jazyk::en, 0},
         {nullptr, nullptr, "cs", "", Jazyk::cs, 0},
         {"", "", "cs_CZ@euro", "", Jazyk::cs, 0},  // empty is as unset
-        {"POSIX", nullptr, "cs_CZ.UTF-8", "", Jazyk::en, 0},
+        {"POSIX", "cs_CZ.UTF-8", "cs_CZ.UTF-8", "", Jazyk::en, 0},
         {nullptr, "C", "cs_CZ.UTF-8", "", Jazyk::en, 0},
         {nullptr, nullptr, "C.UTF-8", "", Jazyk::en, 0},
         {nullptr, nullptr, nullptr, "", Jazyk::en, 0},
