@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player's choices beyond the rules of play (sound, window, gamepad,
-// language), kept
-// in one small text file in the game's folder, beside savy/. A missing file
-// means the defaults; a damaged value means that value's default and never
-// stops the game. Writing replaces the file only once the new one is whole.
+// language), kept in one small text file in the game's folder, beside savy/.
+// A missing file means the defaults; a damaged value means that value's
+// default and never stops the game. Writing replaces the file only once the
+// new one is whole.
 #pragma once
 
 #include <optional>
