@@ -5,6 +5,14 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+// In a browser a surface keeps its pixels in memory beside a canvas, and a
+// lock copies the whole canvas in and out again: the game's own copies work
+// on the memory alone, and the page shows the screen once a frame.
+#undef SDL_MUSTLOCK
+#define SDL_MUSTLOCK(s) 0
+#endif
+
 #include <climits>
 #include <ctime>
 #include <iosfwd>

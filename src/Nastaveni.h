@@ -7,7 +7,12 @@
 
 #include <string>
 
+#ifdef __EMSCRIPTEN__
+// In a browser only savy/ is kept in the browser's storage.
+inline constexpr const char* kSouborNastaveni = "savy/nastaveni.txt";
+#else
 inline constexpr const char* kSouborNastaveni = "nastaveni.txt";
+#endif
 
 struct Nastaveni {
     bool zvuk = true;            // all sound on (M)

@@ -27,6 +27,8 @@ bool StalaVrstva::pripravBuffer(const SDL_Surface* kam, int s, int r, int sb, in
                                           f->Bmask, f->Amask));
         sirkaBunky = vyskaBunky = 0;
         if (!buffer) return false;
+        // A browser's SDL gives a new surface the page's size as its clip.
+        buffer->clip_rect = SDL_Rect{0, 0, static_cast<Uint16>(buffer->w), static_cast<Uint16>(buffer->h)};
         // Copied out as it is, never blended.
         SDL_SetAlpha(buffer.get(), 0, SDL_ALPHA_OPAQUE);
     }

@@ -115,7 +115,8 @@ void Zvuk::snimek(const Udalosti& u, const Stav& s) {
     }
     if (!ladeni && chci >= 1 && chci <= 3 && slyset) {
         if (Mix_Music* m = hudby[static_cast<size_t>(chci - 1)].get()) {
-            Mix_FadeInMusic(m, -1, kNabehHudby);
+            // (a browser's SDL_mixer starts it at once)
+            Mix_FadeInMusicPos(m, -1, kNabehHudby, 0.0);
             ladeni = chci;
         }
     } else if (ladeni) {

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Prostredi.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+#include "Grondelvik.h"
+
+namespace {
+
+std::unique_ptr<Hra> hra;
+
+// The frame's pixels go to the page's canvas: the screen stays unlocked
+// in between, and a lock now takes nothing back from the canvas.
+void ukaz(SDL_Surface* obrazovka) {
+    SDL_LockSurface(obrazovka);
+    SDL_UnlockSurface(obrazovka);
+}
+
+// clang-format off
+EM_JS(void, pripravPlatno, (), {
+    Module.screenIsReadOnly = true;
+    Module.casySnimku = Module.casySnimku || [];
+    Module.pocetSnimku = Module.pocetSnimku || 0;
+    Module.ulozeniHotovo = Module.ulozeniHotovo || 0;
+});
+
+EM_JS(void, poSnimku, (double zacatek), {
+    if (Module.poSnimku) Module.poSnimku();
+    Module.casySnimku.push(performance.now() - zacatek);
+    Module.pocetSnimku++;
+});
+
+EM_JS(void, skoncila, (int stav), {
+    if (Module.hraSkoncila) Module.hraSkoncila(stav);
+});
+
+// The storage folder to IndexedDB. A sync asked for while one runs follows
+// it, so every whole file written gets there; each one done counts.
+EM_JS(void, ulozNaDisk, (), {
+    if (Module.ukladaSe) {
+        Module.ulozitZnovu = true;
+        return;
+    }
+    Module.ukladaSe = true;
+    FS.syncfs(false, function hotovo(chyba) {
+        if (chyba) err('the saved game could not be stored in the browser: ' + chyba);
+        else Module.ulozeniHotovo++;
+        if (Module.ulozitZnovu) {
+            Module.ulozitZnovu = false;
+            FS.syncfs(false, hotovo);
+        } else {
+            Module.ukladaSe = false;
+        }
+    });
+});
+// clang-format on
+
+void konec(const char* zprava) {
+    emscripten_cancel_main_loop();
+    std::unique_ptr<Hra> h = std::move(hra);
+    const int stav = ukonci(*h, zprava);
+    h.reset();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    skoncila(stav);
+}
+
+// The first pad the page sees; with none, every button lets go.
+StavPadu stavPadu() {
+    EmscriptenGamepadEvent g;
+    if (emscripten_sample_gamepad_data() == EMSCRIPTEN_RESULT_SUCCESS)
+        for (int i = 0, n = emscripten_get_num_gamepads(); i < n; ++i) {
+            if (emscripten_get_gamepad_status(i, &g) != EMSCRIPTEN_RESULT_SUCCESS || !g.connected) continue;
+            bool tlacitka[64];
+            const int nt = std::clamp(g.numButtons, 0, 64);
+            for (int b = 0; b < nt; ++b) tlacitka[b] = g.digitalButton[b];
+            return stavZProhlizece(std::string_view(g.mapping) == "standard", g.axis,
+                                   std::clamp(g.numAxes, 0, 64), tlacitka, nt);
+        }
+    return {};
+}
+
+EM_BOOL zmenaViditelnosti(int, const EmscriptenVisibilityChangeEvent* e, void*) {
+    // Hidden, it pauses as P would; P goes on.
+    if (hra && e->hidden) hra->pauza = true;
+    return EM_FALSE;
+}
+
+void snimekStranky() {
+    const double zacatek = emscripten_get_now();
+    const Nastaveni pred = hra->nastaveni;
+    try {
+        hra->doplnky.padProhlizece(stavPadu());
+        snimek(*hra, 0);
+    } catch (const char* zprava) {
+        return konec(zprava);
+    }
+    ukaz(hra->screen);
+    poSnimku(zacatek);
+    // Stored once whole: the file was replaced within this frame.
+    if (hra->udalosti.kolikrat(Udalost::ulozeno) || !(hra->nastaveni == pred)) ulozNaDisk();
+    if (hra->konec) konec(nullptr);
+}
+
+}  // namespace
+
+namespace prostredi {
+
+void hraj(std::unique_ptr<Hra> h) {
+    hra = std::move(h);
+    pripravPlatno();
+    ukaz(hra->screen);
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, zmenaViditelnosti);
+    emscripten_set_main_loop(snimekStranky, 10, 0);
+}
+
+}  // namespace prostredi
