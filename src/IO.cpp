@@ -140,6 +140,16 @@ Obrazek nactiObrazek(const char* cesta) {
     return o;
 }
 
+Obrazek novyObrazek(int sirka, int vyska, const SDL_PixelFormat* f) {
+    Obrazek o(SDL_CreateRGBSurface(SDL_SWSURFACE, sirka, vyska, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask,
+                                   f->Amask));
+    if (!o) return o;
+    if (f->palette) SDL_SetColors(o.get(), f->palette->colors, 0, f->palette->ncolors);
+    // A browser's SDL clips a new surface to the page's canvas instead.
+    o->clip_rect = SDL_Rect{0, 0, static_cast<Uint16>(o->w), static_cast<Uint16>(o->h)};
+    return o;
+}
+
 void nastavBilyKlic(SDL_Surface* obrazek) {
     const Uint32 klic = SDL_MapRGB(obrazek->format, 255, 255, 255);
 #ifndef __EMSCRIPTEN__  // a browser's SDL has no keys: the runs below are the key there

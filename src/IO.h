@@ -36,6 +36,10 @@ using Obrazek = std::unique_ptr<SDL_Surface, UvolniObrazek>;
 // when a video mode is set; null when it cannot be read.
 Obrazek nactiObrazek(const char* cesta);
 
+// A new picture of sirka x vyska pixels in the format f (with its palette),
+// clipped to itself; null when there is no memory for it.
+Obrazek novyObrazek(int sirka, int vyska, const SDL_PixelFormat* f);
+
 // Makes pure white transparent.
 void nastavBilyKlic(SDL_Surface* obrazek);
 
