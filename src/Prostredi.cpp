@@ -24,9 +24,6 @@ void ukaz(SDL_Surface* obrazovka) {
 // clang-format off
 EM_JS(void, pripravPlatno, (), {
     Module.screenIsReadOnly = true;
-    Module.casySnimku = Module.casySnimku || [];
-    Module.pocetSnimku = Module.pocetSnimku || 0;
-    Module.ulozeniHotovo = Module.ulozeniHotovo || 0;
 });
 
 EM_JS(void, poSnimku, (double zacatek), {
@@ -35,7 +32,7 @@ EM_JS(void, poSnimku, (double zacatek), {
     Module.pocetSnimku++;
 });
 
-EM_JS(void, skoncila, (int stav), {
+EM_JS(void, hraSkoncila, (int stav), {
     if (Module.hraSkoncila) Module.hraSkoncila(stav);
 });
 
@@ -65,9 +62,7 @@ void konec(const char* zprava) {
     std::unique_ptr<Hra> h = std::move(hra);
     const int stav = ukonci(*h, zprava);
     h.reset();
-    std::fflush(stdout);
-    std::fflush(stderr);
-    skoncila(stav);
+    prostredi::skoncila(stav);
 }
 
 // The first pad the page sees; with none, every button lets go.
@@ -110,6 +105,12 @@ void snimekStranky() {
 }  // namespace
 
 namespace prostredi {
+
+void skoncila(int stav) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    hraSkoncila(stav);
+}
 
 void hraj(std::unique_ptr<Hra> h) {
     hra = std::move(h);

@@ -15,5 +15,7 @@ namespace prostredi {
 // until the game ends; then everything is freed as the program frees it and
 // the page hears Module.hraSkoncila(status). Returns at once.
 void hraj(std::unique_ptr<Hra> hra);
+// Tells the page the game has ended: Module.hraSkoncila(status).
+void skoncila(int stav);
 
 }  // namespace prostredi

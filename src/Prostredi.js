@@ -12,5 +12,9 @@ Module['preRun'].push(function () {
     removeRunDependency('savy');
   });
 });
+// What the page reads: each frame's time in ms, the frames, the syncs done.
+Module['casySnimku'] = [];
+Module['pocetSnimku'] = 0;
+Module['ulozeniHotovo'] = 0;
 // Sounds are decoded by the program's mixer from the files it reads.
 Module['noAudioDecoding'] = true;
