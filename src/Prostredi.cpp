@@ -36,6 +36,10 @@ EM_JS(void, hraSkoncila, (int stav), {
     if (Module.hraSkoncila) Module.hraSkoncila(stav);
 });
 
+EM_JS(int, pustenyZvuk, (), {
+    return Module.gesto || (SDL.audioContext && SDL.audioContext.state == 'running') ? 1 : 0;
+});
+
 // The storage folder to IndexedDB. A sync asked for while one runs follows
 // it, so every whole file written gets there; each one done counts.
 EM_JS(void, ulozNaDisk, (), {
@@ -105,6 +109,10 @@ void snimekStranky() {
 }  // namespace
 
 namespace prostredi {
+
+bool zvukPusten() {
+    return pustenyZvuk() != 0;
+}
 
 void skoncila(int stav) {
     std::fflush(stdout);

@@ -15,6 +15,9 @@ namespace prostredi {
 // until the game ends; then everything is freed as the program frees it and
 // the page hears Module.hraSkoncila(status). Returns at once.
 void hraj(std::unique_ptr<Hra> hra);
+// False until the browser lets the page sound: before the player's first
+// key or click, when it holds sound back until then.
+bool zvukPusten();
 // Tells the page the game has ended: Module.hraSkoncila(status).
 void skoncila(int stav);
 

@@ -16,5 +16,10 @@ Module['preRun'].push(function () {
 Module['casySnimku'] = [];
 Module['pocetSnimku'] = 0;
 Module['ulozeniHotovo'] = 0;
+// The player's first key or click lets a browser that holds sound back
+// sound (Emscripten resumes its audio then).
+['keydown', 'mousedown', 'touchstart'].forEach(function (udalost) {
+  document.addEventListener(udalost, function () { Module['gesto'] = true; }, { capture: true, once: true });
+});
 // Sounds are decoded by the program's mixer from the files it reads.
 Module['noAudioDecoding'] = true;

@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <vector>
 
+#ifdef __EMSCRIPTEN__
+#include "Prostredi.h"
+#endif
+
 namespace {
 
 // The rate the generator writes at; 512 frames (23 ms) keep a sword swing
@@ -127,6 +131,11 @@ void Zvuk::snimek(const Udalosti& u, const Stav& s) {
     }
 
     if (!zapnuto) return;
+#ifdef __EMSCRIPTEN__
+    // Held back by the browser until the first key or click, an effect would
+    // only come late; the tune waits and starts from its beginning then.
+    if (!prostredi::zvukPusten()) return;
+#endif
     // Each event once, however often it happened in the frame: two hits of
     // one swing are one sound, not a louder one.
     for (int i = 0; i < kPocetUdalosti; ++i)
