@@ -2,6 +2,7 @@
 #include "Prostredi.h"
 
 #include <emscripten.h>
+#include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
 #include <algorithm>
@@ -13,6 +14,8 @@
 namespace {
 
 std::unique_ptr<Hra> hra;
+constexpr double kSnimek = 100;  // ms
+double pristi = 0;               // when the next frame is due
 
 // The frame's pixels go to the page's canvas: the screen stays unlocked
 // in between, and a lock now takes nothing back from the canvas.
@@ -62,7 +65,6 @@ EM_JS(void, ulozNaDisk, (), {
 // clang-format on
 
 void konec(const char* zprava) {
-    emscripten_cancel_main_loop();
     std::unique_ptr<Hra> h = std::move(hra);
     const int stav = ukonci(*h, zprava);
     h.reset();
@@ -106,6 +108,18 @@ void snimekStranky() {
     if (hra->konec) konec(nullptr);
 }
 
+// Frames are due every 100 ms from the first, however late a timer fires,
+// so ten a second on average; a page that fell a whole frame behind (hidden,
+// stopped in a debugger) runs the next one at once and counts from there,
+// instead of running every missed one.
+void tik(void*) {
+    snimekStranky();
+    if (!hra) return;
+    const double ted = emscripten_get_now();
+    pristi = std::max(pristi + kSnimek, ted);
+    emscripten_set_timeout(tik, std::max(0.0, pristi - ted), nullptr);
+}
+
 }  // namespace
 
 namespace prostredi {
@@ -125,7 +139,8 @@ void hraj(std::unique_ptr<Hra> h) {
     pripravPlatno();
     ukaz(hra->screen);
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, zmenaViditelnosti);
-    emscripten_set_main_loop(snimekStranky, 10, 0);
+    pristi = emscripten_get_now() + kSnimek;
+    emscripten_set_timeout(tik, kSnimek, nullptr);
 }
 
 }  // namespace prostredi
