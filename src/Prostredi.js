@@ -23,3 +23,12 @@ Module['ulozeniHotovo'] = 0;
 });
 // Sounds are decoded by the program's mixer from the files it reads.
 Module['noAudioDecoding'] = true;
+// SDL keeps each picture on a canvas of its own, which the program reads
+// back when it loads it: such canvases stay in memory, not on the graphics
+// card, so reading them is quick. The page's own canvases are left alone.
+var grondelvikKontext = HTMLCanvasElement.prototype.getContext;
+HTMLCanvasElement.prototype.getContext = function (typ, volby) {
+  if (typ === '2d' && this !== Module['canvas'] && !this.isConnected)
+    volby = Object.assign({ willReadFrequently: true }, volby);
+  return grondelvikKontext.call(this, typ, volby);
+};
