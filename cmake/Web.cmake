@@ -41,6 +41,9 @@ set_property(TARGET grondelvik APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR
 # The page around the canvas, copied as it is.
 file(GLOB GRONDELVIK_STRANKA CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js
      ${PROJECT_SOURCE_DIR}/web/*.css)
+if(NOT EXISTS ${PROJECT_SOURCE_DIR}/web/index.html)
+  message(WARNING "web/index.html is missing: ${GRONDELVIK_WWW} gets the program without its page")
+endif()
 if(GRONDELVIK_STRANKA)
   add_custom_target(stranka ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${GRONDELVIK_WWW}

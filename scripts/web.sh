@@ -6,7 +6,8 @@
 #                          synthesises the sounds natively, and builds the page
 #                          into build-web/www/ (index.html and what it loads)
 #   scripts/web.sh serve   builds, then serves build-web/www/ on 127.0.0.1 on a
-#                          free port, printing its address, until stopped
+#                          free port (8731 when it is free), printing its
+#                          address, until stopped
 set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -61,8 +62,13 @@ class Obsluha(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                         functools.partial(Obsluha, directory=sys.argv[1]))
+# The same port as last time when it is free: the browser keeps a page's
+# saved game per address, port included.
+obsluha = functools.partial(Obsluha, directory=sys.argv[1])
+try:
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 8731), obsluha)
+except OSError:
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), obsluha)
 print(f"http://127.0.0.1:{server.server_port}/", flush=True)
 try:
     server.serve_forever()
