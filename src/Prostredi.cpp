@@ -139,8 +139,13 @@ void hraj(std::unique_ptr<Hra> h) {
     pripravPlatno();
     ukaz(hra->screen);
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, zmenaViditelnosti);
-    pristi = emscripten_get_now() + kSnimek;
-    emscripten_set_timeout(tik, kSnimek, nullptr);
+    // The first frame at once; a page opened behind another pauses after it,
+    // over the world.
+    pristi = emscripten_get_now();
+    tik(nullptr);
+    EmscriptenVisibilityChangeEvent viditelnost;
+    if (hra && emscripten_get_visibility_status(&viditelnost) == EMSCRIPTEN_RESULT_SUCCESS)
+        zmenaViditelnosti(0, &viditelnost, nullptr);
 }
 
 }  // namespace prostredi
