@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian machine, builds, and either starts the game or runs
 # every test, or builds the Debian package, or runs a long fuzzing campaign.
-#   usage: scripts/grondelvik.sh run|test|balik|fuzz SECONDS
+#   usage: scripts/grondelvik.sh run|test|balik|web|fuzz SECONDS
 # GRONDELVIK_SDL=compat (the default) builds on Debian's SDL 1.2
 # compatibility library over SDL2, =classic on the classic SDL 1.2.15; the two
 # development packages exclude each other, so installing one replaces the other.
@@ -83,12 +83,16 @@ case "${1:-run}" in
         doinstaluj
         exec "$koren/scripts/balik.sh"
         ;;
+    web)
+        # The web page, built and served on 127.0.0.1 (scripts/web.sh).
+        exec "$koren/scripts/web.sh" serve
+        ;;
     fuzz)
         doinstaluj
         exec "$koren/scripts/fuzz.sh" kampan "${2:-}"
         ;;
     *)
-        echo "usage: $0 run|test|balik|fuzz SECONDS" >&2
+        echo "usage: $0 run|test|balik|web|fuzz SECONDS" >&2
         exit 2
         ;;
 esac

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Doplnky.h"
 
+#include <algorithm>
+
 SDL_Surface* Doplnky::otevri(const Nastaveni& n) {
     okno.zjistiPlochu();
     pad.nastav(n);
+#ifdef __EMSCRIPTEN__
+    return okno.otevri(1, false);  // the page scales the canvas itself
+#else
     return okno.otevri(n.meritkoOkna, n.celaObrazovka);
+#endif
 }
 
 void Doplnky::zavri() {
-    zmrazeny.reset();
+    zmrazeny.clear();
     okno.zavri();
     pad.zavri();
 }
@@ -31,23 +37,31 @@ bool Doplnky::dalsiUdalost(SDL_Event& e) {
 void Doplnky::klavesa(const SDL_keysym& k) {
     switch (k.sym) {
         case SDLK_F1: karta = !karta; break;
+#ifndef __EMSCRIPTEN__  // in a browser the page scales and goes fullscreen
         case SDLK_F10: ++zvetseni; break;
         case SDLK_F11: prepnoutCelou = !prepnoutCelou; break;
         case SDLK_RETURN:
             if (k.mod & KMOD_ALT) prepnoutCelou = !prepnoutCelou;
             break;
+#endif
         default: break;
     }
 }
 
 bool Doplnky::kresliKartu(SDL_Surface* obrazovka, SDL_Surface* obrazek) {
+    if (!karta && zmrazeny.empty()) return false;
+    // Copied byte for byte, as every SDL keeps a surface's pixels the same.
+    const size_t velikost = static_cast<size_t>(obrazovka->pitch) * obrazovka->h;
+    if (!(SDL_MUSTLOCK(obrazovka) && SDL_LockSurface(obrazovka) < 0)) {
+        Uint8* pixely = static_cast<Uint8*>(obrazovka->pixels);
+        if (zmrazeny.empty()) zmrazeny.assign(pixely, pixely + velikost);
+        if (zmrazeny.size() == velikost) std::copy(zmrazeny.begin(), zmrazeny.end(), pixely);
+        if (SDL_MUSTLOCK(obrazovka)) SDL_UnlockSurface(obrazovka);
+    }
     if (!karta) {
-        if (zmrazeny) SDL_BlitSurface(zmrazeny.get(), nullptr, obrazovka, nullptr);
-        zmrazeny.reset();
+        zmrazeny.clear();
         return false;
     }
-    if (!zmrazeny) zmrazeny.reset(SDL_ConvertSurface(obrazovka, obrazovka->format, SDL_SWSURFACE));
-    if (zmrazeny) SDL_BlitSurface(zmrazeny.get(), nullptr, obrazovka, nullptr);
     vykresliObrazek(obrazek, obrazovka, (obrazovka->w - obrazek->w) / 2, (obrazovka->h - obrazek->h) / 2);
     return true;
 }

@@ -31,6 +31,9 @@ struct Doplnky {
     bool dalsiUdalost(SDL_Event& e);
     // The shell's own keys beyond the game's.
     void klavesa(const SDL_keysym& k);
+    // The pad's state as the page reads it each frame: its key events come
+    // first in the frame's events.
+    void padProhlizece(const StavPadu& s) { pad.preloz(s, fronta); }
 
     // Draws the card over the frame it froze and is true while it shows; once
     // closed, puts the frozen frame back.
@@ -44,5 +47,5 @@ private:
     size_t dalsi = 0;
     int zvetseni = 0;  // F10 presses this frame
     bool prepnoutCelou = false;
-    Obrazek zmrazeny;  // the frame under the card
+    std::vector<Uint8> zmrazeny;  // the frame under the card, as the screen's bytes
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Grondelvik.h"
 
+#ifdef __EMSCRIPTEN__
+#include "Prostredi.h"
+#endif
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -150,17 +154,43 @@ const char* neviditelnyOvladac() {
     return jmeno;
 }
 
+int ukonci(Hra& hra, const char* zprava) {
+    if (zprava) {
+        hra.zvuk.reset();
+        hra.level.reset();
+        hra.hrac.reset();
+        hra.obrOvladani.reset();
+        hra.doplnky.zavri();
+        hra.obrPauza.reset();
+        hra.obrSmrt.reset();
+        std::fprintf(stderr, "%s\n", zprava);
+        SDL_Quit();
+        return 1;
+    }
+    // Pictures and sounds go before SDL does.
+    hra.zvuk.reset();
+    hra.obrPauza.reset();
+    hra.obrSmrt.reset();
+    hra.obrOvladani.reset();
+    hra.doplnky.zavri();
+    hra.hrac.reset();
+    hra.level.reset();
+    SDL_Quit();
+    return 0;
+}
+
 int SDL_main(int, char**) {
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         std::fprintf(stderr, "Nejde incializovat SDL: %s\n", SDL_GetError());
         SDL_Quit();
         return 1;
     }
-    Hra hra;
-    hra.nastaveni = Nastaveni::nacti();
-    hra.jazyk = hra.nastaveni.jazykHry();
-    hra.screen = hra.doplnky.otevri(hra.nastaveni);
-    if (!hra.screen) {
+    // On the heap: in a browser the game outlives this function.
+    auto hra = std::make_unique<Hra>();
+    hra->nastaveni = Nastaveni::nacti();
+    hra->jazyk = hra->nastaveni.jazykHry();
+    hra->screen = hra->doplnky.otevri(hra->nastaveni);
+    if (!hra->screen) {
         std::fprintf(stderr, "Unable to set 800x600 video: %s\n", SDL_GetError());
         SDL_Quit();
         return 2;
@@ -176,38 +206,24 @@ int SDL_main(int, char**) {
         return 2;
     }
     SDL_WM_SetCaption("Grondelvik", nullptr);
-    hra.doplnky.pad.otevri();
+    hra->doplnky.pad.otevri();
 
-    if (!pripravHru(hra)) {
-        hra = Hra{};
+    if (!pripravHru(*hra)) {
+        *hra = Hra{};
         SDL_Quit();
         return 1;
     }
-    hra.zvuk = std::make_unique<Zvuk>();
+    hra->zvuk = std::make_unique<Zvuk>();
 
-    try {
-        while (!hra.konec) snimek(hra, 100);
-    } catch (const char* zprava) {
-        hra.zvuk.reset();
-        hra.level.reset();
-        hra.hrac.reset();
-        hra.obrOvladani.reset();
-        hra.doplnky.zavri();
-        hra.obrPauza.reset();
-        hra.obrSmrt.reset();
-        std::fprintf(stderr, "%s\n", zprava);
-        SDL_Quit();
-        return 1;
-    }
-
-    // Pictures and sounds go before SDL does.
-    hra.zvuk.reset();
-    hra.obrPauza.reset();
-    hra.obrSmrt.reset();
-    hra.obrOvladani.reset();
-    hra.doplnky.zavri();
-    hra.hrac.reset();
-    hra.level.reset();
-    SDL_Quit();
+#ifdef __EMSCRIPTEN__
+    prostredi::hraj(std::move(hra));  // the page runs the frames from now on
     return 0;
+#else
+    try {
+        while (!hra->konec) snimek(*hra, 100);
+    } catch (const char* zprava) {
+        return ukonci(*hra, zprava);
+    }
+    return ukonci(*hra, nullptr);
+#endif
 }

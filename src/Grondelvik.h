@@ -68,4 +68,8 @@ void snimek(Hra& hra, Uint32 cekani);
 // SDL_VIDEODRIVER; null otherwise.
 const char* neviditelnyOvladac();
 
+// Ends the run as the program does: frees everything in its order, SDL_Quit.
+// With a caught message, prints it and returns 1; else 0.
+int ukonci(Hra& hra, const char* zprava);
+
 int SDL_main(int argc, char** argv);

@@ -85,6 +85,7 @@ void UvolniObrazek::operator()(SDL_Surface* s) const noexcept {
     SDL_FreeSurface(s);
 }
 
+#ifndef __EMSCRIPTEN__
 namespace {
 Uint32 pixel(const SDL_Surface* s, int x, int y) {
     const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
@@ -124,21 +125,36 @@ void bilaJenZBile(const SDL_Surface* puvodni, SDL_Surface* prevedeny) {
     SDL_UnlockSurface(const_cast<SDL_Surface*>(puvodni));
 }
 }  // namespace
+#endif
 
 Obrazek nactiObrazek(const char* cesta) {
     Obrazek o(SDL_LoadBMP_RW(SDL_RWFromFile(cesta, "rb"), 1));
+#ifndef __EMSCRIPTEN__  // a browser's SDL loads them in its screen's format
     // Converted once here, a blit only copies.
     if (o && doFormatuObrazovky())
         if (Obrazek prevedeny{SDL_DisplayFormat(o.get())}) {
             bilaJenZBile(o.get(), prevedeny.get());
             o = std::move(prevedeny);
         }
+#endif
+    return o;
+}
+
+Obrazek novyObrazek(int sirka, int vyska, const SDL_PixelFormat* f) {
+    Obrazek o(SDL_CreateRGBSurface(SDL_SWSURFACE, sirka, vyska, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask,
+                                   f->Amask));
+    if (!o) return o;
+    if (f->palette) SDL_SetColors(o.get(), f->palette->colors, 0, f->palette->ncolors);
+    // A browser's SDL clips a new surface to the page's canvas instead.
+    o->clip_rect = SDL_Rect{0, 0, static_cast<Uint16>(o->w), static_cast<Uint16>(o->h)};
     return o;
 }
 
 void nastavBilyKlic(SDL_Surface* obrazek) {
     const Uint32 klic = SDL_MapRGB(obrazek->format, 255, 255, 255);
+#ifndef __EMSCRIPTEN__  // a browser's SDL has no keys: the runs below are the key there
     SDL_SetColorKey(obrazek, SDL_SRCCOLORKEY, klic);
+#endif
     if (doFormatuObrazovky() && stejnyFormat(obrazek->format, SDL_GetVideoSurface()->format))
         behy()[obrazek] = najdiBehy(obrazek, klic);
 }
@@ -155,6 +171,12 @@ void vykresliObrazek(SDL_Surface* obrazek, SDL_Surface* kam, int x, int y) {
         const auto b = behy().find(obrazek);
         if (b != behy().end()) return vykresliBehy(b->second, obrazek, kam, kde.x, kde.y);
     }
+#ifdef __EMSCRIPTEN__  // a browser's SDL blits between canvases, not the pixels the game draws in
+    if (obrazek && kam)
+        return vykresliCast(obrazek,
+                            SDL_Rect{0, 0, static_cast<Uint16>(obrazek->w), static_cast<Uint16>(obrazek->h)},
+                            kam, x, y);
+#endif
     SDL_BlitSurface(obrazek, nullptr, kam, &kde);
 }
 

@@ -5,6 +5,14 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+// In a browser a surface keeps its pixels in memory beside a canvas, and a
+// lock copies the whole canvas in and out again: the game's own copies work
+// on the memory alone, and the page shows the screen once a frame.
+#undef SDL_MUSTLOCK
+#define SDL_MUSTLOCK(s) 0
+#endif
+
 #include <climits>
 #include <ctime>
 #include <iosfwd>
@@ -27,6 +35,10 @@ using Obrazek = std::unique_ptr<SDL_Surface, UvolniObrazek>;
 // Loads a Windows bitmap opened in mode "rb", in the screen's pixel format
 // when a video mode is set; null when it cannot be read.
 Obrazek nactiObrazek(const char* cesta);
+
+// A new picture of sirka x vyska pixels in the format f (with its palette),
+// clipped to itself; null when there is no memory for it.
+Obrazek novyObrazek(int sirka, int vyska, const SDL_PixelFormat* f);
 
 // Makes pure white transparent.
 void nastavBilyKlic(SDL_Surface* obrazek);

@@ -32,10 +32,8 @@ SDL_Surface* Level::pasPevnych(int dlazdic) {
     // Rebuilt after every new tileset (vymenDlazdice drops it).
     if (pasPevne && pasPevne->w >= sP * dlazdic) return pasPevne.get();
     const SDL_PixelFormat* f = pevna->format;
-    pasPevne.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, sP * dlazdic, vP, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                        f->Bmask, f->Amask));
+    pasPevne = novyObrazek(sP * dlazdic, vP, f);
     if (!pasPevne) return nullptr;
-    if (f->palette) SDL_SetColors(pasPevne.get(), f->palette->colors, 0, f->palette->ncolors);
     for (int i = 0; i < dlazdic; ++i) vykresliObrazek(pevna.get(), pasPevne.get(), sP * i, 0);
     return pasPevne.get();
 }

@@ -9,7 +9,12 @@
 #include <optional>
 #include <string>
 
+#ifdef __EMSCRIPTEN__
+// In a browser only savy/ is kept in the browser's storage.
+inline constexpr const char* kSouborNastaveni = "savy/nastaveni.txt";
+#else
 inline constexpr const char* kSouborNastaveni = "nastaveni.txt";
+#endif
 
 // The language of what the player reads in the game (the messages on stderr
 // stay as they are).

@@ -98,10 +98,8 @@ void rozsir3(const Uint8* z, Uint8* d, const std::vector<int>& sloupce) {
 
 // An 800 x 600 surface of the screen's format, its palette too.
 Obrazek novePlatno(const SDL_PixelFormat* f) {
-    Obrazek p(SDL_CreateRGBSurface(SDL_SWSURFACE, kSirkaHry, kVyskaHry, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                   f->Bmask, f->Amask));
+    Obrazek p = novyObrazek(kSirkaHry, kVyskaHry, f);
     if (!p) throw "Nelze vytvorit obraz hry.";
-    if (f->palette) SDL_SetColors(p.get(), f->palette->colors, 0, f->palette->ncolors);
     return p;
 }
 

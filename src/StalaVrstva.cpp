@@ -23,8 +23,7 @@ bool StalaVrstva::pripravBuffer(const SDL_Surface* kam, int s, int r, int sb, in
     if (!b || b->BytesPerPixel != f->BytesPerPixel || b->Rmask != f->Rmask || b->Gmask != f->Gmask ||
         b->Bmask != f->Bmask || b->Amask != f->Amask || buffer->w < s * sb || buffer->h < r * vb) {
         buffer.reset();
-        buffer.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, s * sb, r * vb, f->BitsPerPixel, f->Rmask, f->Gmask,
-                                          f->Bmask, f->Amask));
+        buffer = novyObrazek(s * sb, r * vb, f);
         sirkaBunky = vyskaBunky = 0;
         if (!buffer) return false;
         // Copied out as it is, never blended.

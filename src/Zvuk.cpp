@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <vector>
 
+#ifdef __EMSCRIPTEN__
+#include "Prostredi.h"
+#endif
+
 namespace {
 
 // The rate the generator writes at; 512 frames (23 ms) keep a sword swing
@@ -115,7 +119,8 @@ void Zvuk::snimek(const Udalosti& u, const Stav& s) {
     }
     if (!ladeni && chci >= 1 && chci <= 3 && slyset) {
         if (Mix_Music* m = hudby[static_cast<size_t>(chci - 1)].get()) {
-            Mix_FadeInMusic(m, -1, kNabehHudby);
+            // (a browser's SDL_mixer starts it at once)
+            Mix_FadeInMusicPos(m, -1, kNabehHudby, 0.0);
             ladeni = chci;
         }
     } else if (ladeni) {
@@ -126,6 +131,11 @@ void Zvuk::snimek(const Udalosti& u, const Stav& s) {
     }
 
     if (!zapnuto) return;
+#ifdef __EMSCRIPTEN__
+    // Held back by the browser until the first key or click, an effect would
+    // only come late; the tune waits and starts from its beginning then.
+    if (!prostredi::zvukPusten()) return;
+#endif
     // Each event once, however often it happened in the frame: two hits of
     // one swing are one sound, not a louder one.
     for (int i = 0; i < kPocetUdalosti; ++i)

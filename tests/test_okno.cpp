@@ -161,6 +161,20 @@ TEST_F(OknoHry, ThePointerOnTheSameGamePixelShootsTheSameArrowAtEverySize) {
     }
 }
 
+// Key events written "Left ^Left D": a release after ^.
+std::string jmenaKlaves(const std::vector<SDL_Event>& klavesy) {
+    static const std::map<SDLKey, std::string> jmena = {
+        {SDLK_LEFT, "Left"}, {SDLK_RIGHT, "Right"}, {SDLK_UP, "Up"}, {SDLK_DOWN, "Down"}, {SDLK_d, "D"},
+        {SDLK_f, "F"},       {SDLK_SPACE, "Space"}, {SDLK_a, "A"},   {SDLK_p, "P"},       {SDLK_F1, "F1"}};
+    std::string s;
+    for (const SDL_Event& e : klavesy) {
+        const bool klavesa = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
+        s += (s.empty() ? "" : " ") + std::string(e.type == SDL_KEYUP ? "^" : "") +
+             (klavesa && jmena.count(e.key.keysym.sym) ? jmena.at(e.key.keysym.sym) : "?");
+    }
+    return s;
+}
+
 // Joystick events written "ax0:-20000 hat:LU b6 ^b6 pad1:b0": an axis and its
 // value, the D-pad's directions (C centred), a button pressed or released;
 // "pad1:" comes from the second pad. Through SDL's queue: the key events the
@@ -188,16 +202,9 @@ std::string klavesyPadu(const std::string& udalosti, Doplnky& doplnky) {
         }
         EXPECT_EQ(SDL_PushEvent(&e), 0);
     }
-    static const std::map<SDLKey, std::string> jmena = {
-        {SDLK_LEFT, "Left"}, {SDLK_RIGHT, "Right"}, {SDLK_UP, "Up"}, {SDLK_DOWN, "Down"}, {SDLK_d, "D"},
-        {SDLK_f, "F"},       {SDLK_SPACE, "Space"}, {SDLK_a, "A"},   {SDLK_p, "P"},       {SDLK_F1, "F1"}};
-    std::string s;
-    for (SDL_Event e; doplnky.dalsiUdalost(e);) {
-        const bool klavesa = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
-        s += (s.empty() ? "" : " ") + std::string(e.type == SDL_KEYUP ? "^" : "") +
-             (klavesa && jmena.count(e.key.keysym.sym) ? jmena.at(e.key.keysym.sym) : "?");
-    }
-    return s;
+    std::vector<SDL_Event> klavesy;
+    for (SDL_Event e; doplnky.dalsiUdalost(e);) klavesy.push_back(e);
+    return jmenaKlaves(klavesy);
 }
 
 TEST_F(OknoHry, ThePadGivesTheKeyboardsPressesAndReleases) {
@@ -221,6 +228,38 @@ TEST_F(OknoHry, ThePadGivesTheKeyboardsPressesAndReleases) {
     std::ofstream("nastaveni.txt") << "pad_skok=5\npad_pauza=0\n";
     hra.doplnky.pad.nastav(Nastaveni::nacti());
     EXPECT_EQ(klavesyPadu("b5 ^b5 b0 b7", hra.doplnky), "D ^D P");
+}
+
+// A browser's pad: the standard layout's buttons give the keys the same
+// buttons give on Linux, its D-pad the arrows; a stick at a quarter of its
+// travel is out of the dead zone; other layouts keep their numbers.
+TEST(PadProhlizece, GivesTheKeysTheSameButtonsGiveOnTheDesktop) {
+    struct Pripad {
+        bool standardni;
+        double x, y;
+        std::vector<int> stisknuta;
+        const char* cekam;
+    };
+    // clang-format off
+    const Pripad pripady[] = {
+        {true, -0.25, 0.25, {}, "Left Down ^Left ^Down"},
+        {true, 0.2499, -0.2499, {}, ""},
+        {true, 0, 0, {12, 13, 14, 15}, "Left Right Up Down ^Left ^Right ^Up ^Down"},
+        {true, 0, 0, {0, 1, 2, 3, 9}, "D F Space A P ^D ^F ^Space ^A ^P"},
+        {true, 0, 0, {4, 5, 6, 7, 8, 10, 11, 16}, "F1 ^F1"},
+        {false, 1, 0, {7, 6, 12}, "Right P F1 ^Right ^P ^F1"},
+    };
+    // clang-format on
+    for (const Pripad& p : pripady) {
+        bool tlacitka[17] = {};
+        for (int b : p.stisknuta) tlacitka[b] = true;
+        const double osy[] = {p.x, p.y, 1, -1};
+        Pad pad;
+        std::vector<SDL_Event> klavesy;
+        pad.preloz(stavZProhlizece(p.standardni, osy, 4, tlacitka, 17), klavesy);
+        pad.preloz(stavZProhlizece(p.standardni, osy, 0, tlacitka, 0), klavesy);  // all let go
+        EXPECT_EQ(jmenaKlaves(klavesy), p.cekam) << p.stisknuta.size() << " " << p.x;
+    }
 }
 
 TEST_F(OknoHry, TheControlsCardHoldsTheGameUntilF1OrThePadsBackClosesIt) {
