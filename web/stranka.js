@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page around the game: the Module object the program reads, the picture
+// shown sharply at any size, fullscreen, and every state said in words.
+'use strict';
+
+function grondelvikModul() {
+    const sirkaHry = 800;
+    const vyskaHry = 600;
+    const hra = document.getElementById('hra');
+    const ramec = document.getElementById('ramec');
+    const obraz = document.getElementById('obraz');
+    const platno = document.getElementById('canvas');
+    const zprava = document.getElementById('zprava');
+    const text = document.getElementById('text');
+    const znovu = document.getElementById('znovu');
+    const tlacitko = document.getElementById('celaObrazovka');
+    const kresleni = obraz.getContext('2d', {alpha: false});
+    // The game's frame repeated to a whole factor, before the last linear step.
+    const mezi = document.createElement('canvas');
+    const meziKresleni = mezi.getContext('2d', {alpha: false});
+
+    // How the frame is shown now: the display canvas' size in device pixels
+    // and the whole factor of the sharp step (0: one step, see predstav).
+    let sirka = sirkaHry;
+    let vyska = vyskaHry;
+    let nasobek = 0;
+    let bezi = false;  // a frame has been shown
+    let konec = false;  // failed or ended: later failures say nothing new
+    let posledniChyba = '';
+    let escapeZFullscreenu = false;
+
+    function rekni(slova, druh) {
+        text.textContent = slova;
+        zprava.hidden = false;
+        hra.classList.toggle('chyba', druh === 'chyba');
+    }
+
+    function selhani(duvod) {
+        if (konec) return;
+        konec = true;
+        rekni('Grondelvik cannot run: ' + duvod, 'chyba');
+        console.error('Grondelvik cannot run: ' + duvod);
+    }
+
+    // Which of the program's files an error names, in the player's words.
+    function duvodZChyby(zprava) {
+        const s = String(zprava && zprava.message ? zprava.message : zprava);
+        for (const soubor of ['grondelvik.wasm', 'grondelvik.data', 'grondelvik.js'])
+            if (s.includes(soubor)) return soubor + ' could not be loaded (' + s.split('\n')[0].slice(0, 160) + ').';
+        if (/wasm|WebAssembly/i.test(s) && !bezi) return 'grondelvik.wasm could not be loaded or compiled (' + s.slice(0, 160) + ').';
+        return 'the program stopped with an error (' + s.split('\n')[0].slice(0, 160) + ').';
+    }
+
+    // The largest 4:3 box of whole device pixels the page has room for.
+    function rozvrh() {
+        const pomer = window.devicePixelRatio || 1;
+        const volnaSirka = Math.floor(hra.clientWidth * pomer);
+        const volnaVyska = Math.floor(hra.clientHeight * pomer);
+        const ctvrtina = Math.max(1, Math.min(Math.floor(volnaSirka / 4), Math.floor(volnaVyska / 3)));
+        sirka = 4 * ctvrtina;
+        vyska = 3 * ctvrtina;
+        nasobek = sirka > sirkaHry && sirka % sirkaHry !== 0 ? Math.ceil(sirka / sirkaHry) : 0;
+        // Whole device pixels from the page's corner, so no pixel is split by placement.
+        ramec.style.left = Math.floor((volnaSirka - sirka) / 2) / pomer + 'px';
+        ramec.style.top = Math.floor((volnaVyska - vyska) / 2) / pomer + 'px';
+        ramec.style.width = sirka / pomer + 'px';
+        ramec.style.height = vyska / pomer + 'px';
+        if (obraz.width !== sirka || obraz.height !== vyska) {
+            obraz.width = sirka;
+            obraz.height = vyska;
+        }
+        if (nasobek && (mezi.width !== nasobek * sirkaHry)) {
+            mezi.width = nasobek * sirkaHry;
+            mezi.height = nasobek * vyskaHry;
+        } else if (!nasobek && mezi.width !== 1) {
+            mezi.width = mezi.height = 1;  // no memory held for a size not shown
+        }
+        // The button stays out of the picture unless the page has no room beside it.
+        const t = tlacitko.getBoundingClientRect(), r = ramec.getBoundingClientRect();
+        tlacitko.classList.toggle('prekryva', t.left < r.right && t.right > r.left && t.top < r.bottom && t.bottom > r.top);
+        if (bezi) predstav();
+    }
+
+    // The frame onto the display canvas. At a whole factor each game pixel is
+    // repeated; between whole factors it is repeated to the next whole factor
+    // above and that reduced linearly, so every pixel keeps the same size and
+    // only its edges blend; below 1x the frame is reduced linearly.
+    function predstav() {
+        bezi = true;
+        if (nasobek) {
+            meziKresleni.imageSmoothingEnabled = false;
+            meziKresleni.drawImage(platno, 0, 0, mezi.width, mezi.height);
+            kresleni.imageSmoothingEnabled = true;
+            kresleni.imageSmoothingQuality = 'low';
+            kresleni.drawImage(mezi, 0, 0, sirka, vyska);
+        } else {
+            const zvetsuje = sirka >= sirkaHry;
+            kresleni.imageSmoothingEnabled = !zvetsuje;
+            // A reduction past one half needs more than a bilinear sample to keep thin lines.
+            kresleni.imageSmoothingQuality = 2 * sirka < sirkaHry ? 'medium' : 'low';
+            kresleni.drawImage(platno, 0, 0, sirka, vyska);
+        }
+    }
+
+    function prepniCelouObrazovku() {
+        if (document.fullscreenElement) {
+            document.exitFullscreen().catch(() => {});
+        } else if (hra.requestFullscreen) {
+            hra.requestFullscreen({navigationUI: 'hide'}).catch((e) => console.error('Fullscreen refused: ' + e.message));
+        }
+    }
+
+    // Fullscreen must be asked for inside the key's own handler; this one runs
+    // before SDL's (capture on window), and the browser's own F11 is kept out.
+    window.addEventListener(
+        'keydown',
+        (e) => {
+            if (e.key === 'F11' || (e.key === 'Enter' && e.altKey)) {
+                e.preventDefault();
+                if (!e.repeat) prepniCelouObrazovku();
+            } else if (e.key === 'Escape' && document.fullscreenElement) {
+                // Escape in fullscreen leaves fullscreen, as the browser does; the game goes on.
+                e.preventDefault();
+                e.stopPropagation();
+                escapeZFullscreenu = true;
+                document.exitFullscreen().catch(() => {});
+            }
+        },
+        true);
+    window.addEventListener(
+        'keyup',
+        (e) => {
+            if (e.key === 'Escape' && escapeZFullscreenu) {
+                escapeZFullscreenu = false;
+                e.stopPropagation();
+            }
+        },
+        true);
+    tlacitko.addEventListener('click', () => {
+        tlacitko.blur();  // a focused button would take the game's Space and Enter
+        prepniCelouObrazovku();
+    });
+    document.addEventListener('fullscreenchange', () => {
+        tlacitko.textContent = document.fullscreenElement ? 'Leave fullscreen' : 'Fullscreen';
+        rozvrh();
+    });
+    window.addEventListener('resize', rozvrh);
+    // Over the picture the button shows only for a moment after the pointer moves.
+    let skryj = 0;
+    hra.addEventListener('pointermove', () => {
+        tlacitko.classList.add('ukaz');
+        clearTimeout(skryj);
+        skryj = setTimeout(() => tlacitko.classList.remove('ukaz'), 2500);
+    });
+    znovu.addEventListener('click', () => location.reload());
+
+    function hraSkoncila(status) {
+        if (konec) return;
+        konec = true;
+        hra.classList.add('skoncila');
+        let slova = 'The game has ended.';
+        if (status) slova = 'The game has ended with an error (status ' + status + ')' + (posledniChyba ? ': ' + posledniChyba : '.');
+        rekni(slova, status ? 'chyba' : 'konec');
+        znovu.hidden = false;
+        znovu.focus();
+        if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+    }
+
+    // Emscripten's status lines, said for a player.
+    function stav(s) {
+        if (konec) return;
+        if (!s) {
+            zprava.hidden = true;
+            return;
+        }
+        const dily = /Downloading data\.\.\. \((\d+)\/(\d+)\)/.exec(s);
+        if (dily) {
+            const mb = (n) => (n / 1048576).toFixed(1);
+            rekni('Loading the game\'s pictures, maps and sounds: ' + mb(+dily[1]) + ' of ' + mb(+dily[2]) + ' MB…');
+        } else if (/^Downloading data/.test(s)) {
+            rekni('Loading the game\'s pictures, maps and sounds…');
+        } else if (/^Running/.test(s)) {
+            rekni('Starting the game…');
+        } else {
+            rekni(s);
+        }
+    }
+
+    window.addEventListener('error', (e) => {
+        // A failed <script>, <img> and the like come here without a message; the script tag says its own.
+        if (e.message) selhani(duvodZChyby(e.error || e.message));
+    });
+    window.addEventListener('unhandledrejection', (e) => selhani(duvodZChyby(e.reason)));
+
+    rozvrh();
+    if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
+        selhani('this browser has no WebAssembly, which the game is built as.');
+    } else {
+        rekni('Loading the program…');
+    }
+
+    return {
+        canvas: platno,
+        print: (radek) => console.log(radek),
+        printErr: (radek) => {
+            posledniChyba = radek;
+            console.error(radek);
+        },
+        setStatus: stav,
+        onAbort: (co) => selhani(duvodZChyby(co)),
+        onExit: (status) => hraSkoncila(status),
+        nenacteno: (soubor) => selhani(soubor + ' could not be loaded: it is missing from the server, or the connection failed.'),
+        poSnimku: predstav,
+        hraSkoncila: hraSkoncila,
+        prepniCelouObrazovku: prepniCelouObrazovku,
+    };
+}
