@@ -67,10 +67,18 @@ function pozorovatel() {
             if (u instanceof GainNode) g *= u.gain.value;
         return g;
     };
+    // Each record knows when its sound stopped, so tunes playing at once can be counted.
     const start = AudioBufferSourceNode.prototype.start;
     AudioBufferSourceNode.prototype.start = function (...a) {
-        zvuky.push({t: performance.now(), smycka: this.loop, delka: this.buffer ? this.buffer.duration : 0,
-            hlasitost: hlasitost(this)});
+        const z = {t: performance.now(), smycka: this.loop, delka: this.buffer ? this.buffer.duration : 0,
+            hlasitost: hlasitost(this), hraje: true};
+        zvuky.push(z);
+        this.addEventListener('ended', () => (z.hraje = false));
+        const stop = this.stop;
+        this.stop = (...b) => {
+            z.hraje = false;
+            return stop.apply(this, b);
+        };
         return start.apply(this, a);
     };
     const hraj = HTMLMediaElement.prototype.play;
@@ -177,6 +185,9 @@ async function ramec(stranka) {
 async function snimek(stranka, jmeno) {
     const png = await stranka.screenshot();
     if (snimky) fs.writeFileSync(path.join(snimky, jmeno + '.png'), png);
+    return dekoduj(png);
+}
+function dekoduj(png) {
     let i = 8, w = 0, h = 0, typ = 0;
     const data = [];
     while (i < png.length) {
@@ -210,8 +221,8 @@ const box = (stranka) => stranka.evaluate(() => {
 async function velikost(stranka, w, h) {
     await stranka.setViewportSize({width: w, height: h});
     await stranka.waitForFunction(([w, h]) => {
-        const o = document.getElementById('obraz');
-        return o.width === 4 * Math.min(Math.floor(w * devicePixelRatio / 4), Math.floor(h * devicePixelRatio / 3));
+        const r = document.getElementById('obraz').getBoundingClientRect();
+        return Math.round(r.width * devicePixelRatio) === 4 * Math.min(Math.floor(w * devicePixelRatio / 4), Math.floor(h * devicePixelRatio / 3));
     }, [w, h]);
     await cekej(250);
 }
@@ -225,18 +236,17 @@ async function pozastaveny(stranka, jmeno) {
 }
 
 // Stripes of single black and white game pixels, shown by the page's own
-// presenting and read back from the display canvas across the middle. Every
+// presenting, in a screenshot across the middle of the box. Every
 // white pixel must cover f device pixels give or take a quarter (the same
 // size for all: repeating each pixel to the nearest whole number of device
 // pixels gives floor(f) and ceil(f), half a pixel or more apart), and no
 // boundary between two game pixels may have more than one blended device
 // pixel (sharp: smoothing the frame itself blends two or more at each).
 async function vzor(stranka) {
-    const r = await stranka.evaluate(() => {
-        const obraz = document.getElementById('obraz'), c = Module.canvas.getContext('2d');
-        const zmer = {};
-        for (const smer of ['x', 'y']) {
-            const d = c.createImageData(800, 600);
+    const b = await box(stranka), r = {};
+    for (const smer of ['x', 'y']) {
+        await stranka.evaluate((smer) => {
+            const c = Module.canvas.getContext('2d'), d = c.createImageData(800, 600);
             for (let y = 0; y < 600; ++y)
                 for (let x = 0; x < 800; ++x) {
                     const v = (smer === 'x' ? x : y) % 2 ? 255 : 0, i = 4 * (y * 800 + x);
@@ -245,14 +255,17 @@ async function vzor(stranka) {
                 }
             c.putImageData(d, 0, 0);
             Module.poSnimku();
-            const o = obraz.getContext('2d').getImageData(0, 0, obraz.width, obraz.height).data;
-            const rada = [];
-            if (smer === 'x') for (let X = 0; X < obraz.width; ++X) rada.push(o[4 * (Math.floor(obraz.height / 2) * obraz.width + X)]);
-            else for (let Y = 0; Y < obraz.height; ++Y) rada.push(o[4 * (Y * obraz.width + Math.floor(obraz.width / 2))]);
-            zmer[smer] = rada;
-        }
-        return zmer;
-    });
+            // The game's next frames are not shown until the screenshot is taken.
+            window.__poSnimku = Module.poSnimku;
+            Module.poSnimku = () => {};
+        }, smer);
+        const s = dekoduj(await stranka.screenshot({clip: smer === 'x' ?
+            {x: b.x, y: b.y + Math.floor(b.h / 2), width: b.w, height: 1} :
+            {x: b.x + Math.floor(b.w / 2), y: b.y, width: 1, height: b.h}}));
+        await stranka.evaluate(() => (Module.poSnimku = window.__poSnimku));
+        r[smer] = smer === 'x' ? Array.from({length: s.w}, (_, X) => s.rgb[3 * X]) :
+            Array.from({length: s.h}, (_, Y) => s.rgb[3 * Y * s.w]);
+    }
     const vysledek = {};
     for (const [smer, rada] of Object.entries(r)) {
         const n = smer === 'x' ? 800 : 600, f = rada.length / n;
@@ -323,6 +336,7 @@ const p90 = (a) => a[Math.min(a.length - 1, Math.floor(a.length * 0.9))];
 const mb = (n) => (n / 1048576).toFixed(2) + ' MB';
 
 let kontext = null;
+let druhy = null;
 try {
     // ======== First load: words, the first frame, walking, sound, the pad connected before.
     kontext = await spust({width: 800, height: 600});
@@ -381,7 +395,10 @@ try {
     over('the first frame shows the castle: its brick tile pixel for pixel', hrad.nalezy > 0,
         hrad.chyba || `${hrad.w}x${hrad.h} tile found ${hrad.nalezy} times, first at ${hrad.kde}; ${hrad.barvy} colours in a sample of the frame`);
 
+    await stranka.keyboard.press('p');  // the world stands still under the pause picture
+    await cekej(300);
     let zastaveno = await pozastaveny(stranka, '800x600');
+    await stranka.keyboard.press('p');
     let b = await box(stranka);
     over('at 800x600 the page shows the whole game at 1x', b.obraz === '0,0,800,600' && b.sdl === b.obraz && b.bw === 800,
         `display canvas ${b.obraz}, backing ${b.bw}x${b.bh}, SDL canvas ${b.sdl}`);
@@ -407,8 +424,10 @@ try {
     await cekej(500);
     const mec = slysitelne(await zvukyPo(od));
     const ladeni = (await zvukyPo(0)).filter((s) => s.smycka);
-    over('the level\'s tune started (a looping sound)', ladeni.length > 0,
-        ladeni.map((s) => `${s.delka.toFixed(1)} s at ${s.hlasitost.toFixed(2)}`).join(', ') || 'none');
+    const hrajici = ladeni.filter((s) => s.hraje);
+    over('the level\'s tune plays (one looping sound at a time)', hrajici.length === 1,
+        `${ladeni.length} started: ` + ladeni.map((s) => `${s.delka.toFixed(1)} s at ${s.hlasitost.toFixed(2)}` +
+        (s.hraje ? ' playing' : ' stopped')).join(', '));
     over('a sword swing (Space) starts a sound', mec.length > 0, mec.map((s) => `${s.delka.toFixed(2)} s at ${s.hlasitost.toFixed(2)}`).join(', ') || 'none');
     await stranka.keyboard.press('m');
     await cekej(700);
@@ -465,11 +484,11 @@ try {
     await cekej(400);
     b = await box(stranka);
     over('at 1920x1080 the game is shown larger than 800x600, 4:3, centred', b.obraz === '240,0,1440,1080' &&
-        b.sdl === b.obraz && b.bw === 1440 && b.bh === 1080, `display canvas ${b.obraz}, backing ${b.bw}x${b.bh}, SDL canvas ${b.sdl}`);
+        b.sdl === b.obraz && b.bw === 1600 && b.bh === 1200, `display canvas ${b.obraz} holding the frame at ${b.bw}x${b.bh}, SDL canvas ${b.sdl}`);
     zastaveno = await pozastaveny(stranka, '1920x1080');
     const spatne18 = zastaveno ? ostry(zastaveno.hra, zastaveno.s, b) : -1;
     over('... sharp: no screen pixel blends game pixels it does not lie over', spatne18 === 0,
-        `${spatne18} of ${b.bw * b.bh} pixels do`);
+        `${spatne18} of ${b.w * b.h} pixels do`);
     const v18 = await vzor(stranka);
     over('... every game pixel the same size, one blended screen pixel at most between two', vzorOk(v18), vzorUdaje(v18));
 
@@ -583,9 +602,30 @@ try {
     await hraje(stranka).catch(() => (znovu = false));
     over('... and "Play again" starts a new game', znovu);
 
-    // ======== Programs that cannot load or run say so in a line of text.
+    const vyjimky = konzole.filter((z) => z.startsWith('pageerror'));
+    over('no uncaught error in the playing pages', vyjimky.length === 0, vyjimky.slice(0, 3).join(' | '));
+    await kontext.close();
+    kontext = null;
+
+    // ======== A fresh browser: a screen of two device pixels to a CSS pixel,
+    // and programs that cannot load or run.
+    druhy = await chromium.launch({executablePath: prohlizec, headless: true, args: parametry,
+        ignoreDefaultArgs: ['--enable-automation']});
+    const dvojity = await druhy.newContext({viewport: {width: 960, height: 540}, deviceScaleFactor: 2});
+    await dvojity.addInitScript(pozorovatel);
+    stranka = sleduj(await dvojity.newPage());
+    await stranka.goto(adresa);
+    await hraje(stranka);
+    await stranka.keyboard.press('p');
+    b = await box(stranka);
+    const v2 = await vzor(stranka);
+    over('with two device pixels to a CSS pixel, a 960x540 page shows the game on 1440x1080 device pixels, sharply',
+        b.obraz === '120,0,720,540' && b.bw === 1600 && vzorOk(v2), `display canvas ${b.obraz} CSS, ` +
+        `holding the frame at ${b.bw}x${b.bh}; ${vzorUdaje(v2)}`);
+    await dvojity.close();
+
     const nejde = async (jmeno, priprava) => {
-        const s = await kontext.newPage();
+        const s = await (await druhy.newContext()).newPage();
         await priprava(s);
         await s.goto(adresa);
         let t = '';
@@ -595,7 +635,7 @@ try {
         } catch (e) {
             t = '';
         }
-        await s.close();
+        await s.context().close();
         return [jmeno, t];
     };
     const bez = (soubor) => (s) => s.route('**/' + soubor, (r) => r.fulfill({status: 404, body: 'not found'}));
@@ -607,13 +647,11 @@ try {
     ]);
     for (const [jmeno, t] of chybi)
         over(`without ${jmeno} the page says so in a line of text`, t.includes(jmeno), t || 'no words');
-
-    const vyjimky = konzole.filter((z) => z.startsWith('pageerror'));
-    over('no uncaught error in the playing pages', vyjimky.length === 0, vyjimky.slice(0, 3).join(' | '));
 } catch (e) {
     over('the test ran to its end', false, e.message.split('\n')[0]);
 } finally {
     if (kontext) await kontext.close().catch(() => {});
+    if (druhy) await druhy.close().catch(() => {});
     server.close();
     fs.rmSync(profil, {recursive: true, force: true});
 }

@@ -15,15 +15,12 @@ function grondelvikModul() {
     const znovu = document.getElementById('znovu');
     const tlacitko = document.getElementById('celaObrazovka');
     const kresleni = obraz.getContext('2d', {alpha: false});
-    // The game's frame repeated to a whole factor, before the last linear step.
-    const mezi = document.createElement('canvas');
-    const meziKresleni = mezi.getContext('2d', {alpha: false});
 
-    // How the frame is shown now: the display canvas' size in device pixels
-    // and the whole factor of the sharp step (0: one step, see predstav).
+    // How the frame is shown now: the game's box in device pixels, and the
+    // whole factor the display canvas holds the frame at (0 below 1x).
     let sirka = sirkaHry;
     let vyska = vyskaHry;
-    let nasobek = 0;
+    let nasobek = 1;
     let bezi = false;  // a frame has been shown
     let konec = false;  // failed or ended: later failures say nothing new
     let posledniChyba = '';
@@ -59,21 +56,17 @@ function grondelvikModul() {
         const ctvrtina = Math.max(1, Math.min(Math.floor(volnaSirka / 4), Math.floor(volnaVyska / 3)));
         sirka = 4 * ctvrtina;
         vyska = 3 * ctvrtina;
-        nasobek = sirka > sirkaHry && sirka % sirkaHry !== 0 ? Math.ceil(sirka / sirkaHry) : 0;
+        nasobek = sirka >= sirkaHry ? Math.ceil(sirka / sirkaHry) : 0;
         // Whole device pixels from the page's corner, so no pixel is split by placement.
         ramec.style.left = Math.floor((volnaSirka - sirka) / 2) / pomer + 'px';
         ramec.style.top = Math.floor((volnaVyska - vyska) / 2) / pomer + 'px';
         ramec.style.width = sirka / pomer + 'px';
         ramec.style.height = vyska / pomer + 'px';
-        if (obraz.width !== sirka || obraz.height !== vyska) {
-            obraz.width = sirka;
-            obraz.height = vyska;
-        }
-        if (nasobek && (mezi.width !== nasobek * sirkaHry)) {
-            mezi.width = nasobek * sirkaHry;
-            mezi.height = nasobek * vyskaHry;
-        } else if (!nasobek && mezi.width !== 1) {
-            mezi.width = mezi.height = 1;  // no memory held for a size not shown
+        const w = nasobek ? nasobek * sirkaHry : sirka;
+        const h = nasobek ? nasobek * vyskaHry : vyska;
+        if (obraz.width !== w || obraz.height !== h) {
+            obraz.width = w;
+            obraz.height = h;
         }
         // The button stays out of the picture unless the page has no room beside it.
         const t = tlacitko.getBoundingClientRect(), r = ramec.getBoundingClientRect();
@@ -81,21 +74,19 @@ function grondelvikModul() {
         if (bezi) predstav();
     }
 
-    // The frame onto the display canvas. At a whole factor each game pixel is
-    // repeated; between whole factors it is repeated to the next whole factor
-    // above and that reduced linearly, so every pixel keeps the same size and
-    // only its edges blend; below 1x the frame is reduced linearly.
+    // The frame onto the display canvas, each game pixel repeated to the
+    // whole factor at or above the box's size; the browser reduces the canvas
+    // linearly to its box when it composes the page (off this thread, so a
+    // frame costs one plain copy). At a whole factor that is the box itself:
+    // crisp square pixels. Between whole factors every pixel keeps the same
+    // size and only its edges blend. Below 1x the frame is reduced here.
     function predstav() {
         bezi = true;
         if (nasobek) {
-            meziKresleni.imageSmoothingEnabled = false;
-            meziKresleni.drawImage(platno, 0, 0, mezi.width, mezi.height);
-            kresleni.imageSmoothingEnabled = true;
-            kresleni.imageSmoothingQuality = 'low';
-            kresleni.drawImage(mezi, 0, 0, sirka, vyska);
+            kresleni.imageSmoothingEnabled = false;
+            kresleni.drawImage(platno, 0, 0, obraz.width, obraz.height);
         } else {
-            const zvetsuje = sirka >= sirkaHry;
-            kresleni.imageSmoothingEnabled = !zvetsuje;
+            kresleni.imageSmoothingEnabled = true;
             // A reduction past one half needs more than a bilinear sample to keep thin lines.
             kresleni.imageSmoothingQuality = 2 * sirka < sirkaHry ? 'medium' : 'low';
             kresleni.drawImage(platno, 0, 0, sirka, vyska);
