@@ -136,6 +136,13 @@ function grondelvikModul() {
         rozvrh();
     });
     window.addEventListener('resize', rozvrh);
+    // A window moved to a screen of another pixel density changes no size: lay out again then too.
+    (function hustota() {
+        matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+            rozvrh();
+            hustota();
+        }, {once: true});
+    })();
     // Over the picture the button shows only for a moment after the pointer moves.
     let skryj = 0;
     hra.addEventListener('pointermove', () => {
