@@ -25,6 +25,7 @@ function grondelvikModul() {
     let konec = false;  // failed or ended: later failures say nothing new
     let posledniChyba = '';
     let escapeZFullscreenu = false;
+    let konecFullscreenu = -Infinity;  // when the browser itself may have left fullscreen on Escape
 
     function rekni(slova, druh) {
         text.textContent = slova;
@@ -32,20 +33,22 @@ function grondelvikModul() {
         hra.classList.toggle('chyba', druh === 'chyba');
     }
 
-    function selhani(duvod) {
+    function selhani(duvod, podrobnosti) {
         if (konec) return;
         konec = true;
         rekni('Grondelvik cannot run: ' + duvod, 'chyba');
-        console.error('Grondelvik cannot run: ' + duvod);
+        console.error('Grondelvik cannot run: ' + duvod + (podrobnosti ? ' (' + podrobnosti + ')' : ''));
     }
 
-    // Which of the program's files an error names, in the player's words.
-    function duvodZChyby(zprava) {
-        const s = String(zprava && zprava.message ? zprava.message : zprava);
-        for (const soubor of ['grondelvik.wasm', 'grondelvik.data', 'grondelvik.js'])
-            if (s.includes(soubor)) return soubor + ' could not be loaded (' + s.split('\n')[0].slice(0, 160) + ').';
-        if (/wasm|WebAssembly/i.test(s) && !bezi) return 'grondelvik.wasm could not be loaded or compiled (' + s.slice(0, 160) + ').';
-        return 'the program stopped with an error (' + s.split('\n')[0].slice(0, 160) + ').';
+    // A failure in the player's words, naming the program's file it concerns;
+    // the browser's own words go to the console.
+    function chyba(co) {
+        const s = String(co && co.message ? co.message : co).split('\n')[0];
+        let duvod = 'the program stopped with an error.';
+        const soubor = ['grondelvik.wasm', 'grondelvik.data', 'grondelvik.js'].find((f) => s.includes(f));
+        if (soubor) duvod = soubor + ' could not be loaded.';
+        else if (/wasm|WebAssembly/i.test(s) && !bezi) duvod = 'grondelvik.wasm could not be loaded or compiled.';
+        selhani(duvod, s);
     }
 
     // The largest 4:3 box of whole device pixels the page has room for.
@@ -93,9 +96,15 @@ function grondelvikModul() {
         }
     }
 
+    let opoustim = false;  // the page itself leaves fullscreen
+    function opust() {
+        opoustim = true;
+        document.exitFullscreen().catch(() => (opoustim = false));
+    }
+
     function prepniCelouObrazovku() {
         if (document.fullscreenElement) {
-            document.exitFullscreen().catch(() => {});
+            opust();
         } else if (hra.requestFullscreen) {
             hra.requestFullscreen({navigationUI: 'hide'}).catch((e) => console.error('Fullscreen refused: ' + e.message));
         }
@@ -109,12 +118,13 @@ function grondelvikModul() {
             if (e.key === 'F11' || (e.key === 'Enter' && e.altKey)) {
                 e.preventDefault();
                 if (!e.repeat) prepniCelouObrazovku();
-            } else if (e.key === 'Escape' && document.fullscreenElement) {
-                // Escape in fullscreen leaves fullscreen, as the browser does; the game goes on.
+            } else if (e.key === 'Escape' && (document.fullscreenElement || performance.now() - konecFullscreenu < 500)) {
+                // Escape in fullscreen (or the browser's own Escape just out of it) leaves
+                // fullscreen and nothing else: the game goes on.
                 e.preventDefault();
                 e.stopPropagation();
                 escapeZFullscreenu = true;
-                document.exitFullscreen().catch(() => {});
+                if (document.fullscreenElement) opust();
             }
         },
         true);
@@ -132,6 +142,8 @@ function grondelvikModul() {
         prepniCelouObrazovku();
     });
     document.addEventListener('fullscreenchange', () => {
+        if (!document.fullscreenElement && !opoustim) konecFullscreenu = performance.now();
+        if (!document.fullscreenElement) opoustim = false;
         tlacitko.textContent = document.fullscreenElement ? 'Leave fullscreen' : 'Fullscreen';
         rozvrh();
     });
@@ -161,7 +173,7 @@ function grondelvikModul() {
         rekni(slova, status ? 'chyba' : 'konec');
         znovu.hidden = false;
         znovu.focus();
-        if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+        if (document.fullscreenElement) opust();
     }
 
     // Emscripten's status lines, said for a player.
@@ -186,9 +198,9 @@ function grondelvikModul() {
 
     window.addEventListener('error', (e) => {
         // A failed <script>, <img> and the like come here without a message; the script tag says its own.
-        if (e.message) selhani(duvodZChyby(e.error || e.message));
+        if (e.message) chyba(e.error || e.message);
     });
-    window.addEventListener('unhandledrejection', (e) => selhani(duvodZChyby(e.reason)));
+    window.addEventListener('unhandledrejection', (e) => chyba(e.reason));
 
     rozvrh();
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
@@ -205,7 +217,7 @@ function grondelvikModul() {
             console.error(radek);
         },
         setStatus: stav,
-        onAbort: (co) => selhani(duvodZChyby(co)),
+        onAbort: chyba,
         onExit: (status) => hraSkoncila(status),
         nenacteno: (soubor) => selhani(soubor + ' could not be loaded: it is missing from the server, or the connection failed.'),
         poSnimku: predstav,
