@@ -429,16 +429,14 @@ try {
         `${ladeni.length} started: ` + ladeni.map((s) => `${s.delka.toFixed(1)} s at ${s.hlasitost.toFixed(2)}` +
         (s.hraje ? ' playing' : ' stopped')).join(', '));
     over('a sword swing (Space) starts a sound', mec.length > 0, mec.map((s) => `${s.delka.toFixed(2)} s at ${s.hlasitost.toFixed(2)}`).join(', ') || 'none');
+    let pred = await stranka.evaluate(() => Module.ulozeniHotovo || 0);
     await stranka.keyboard.press('m');
-    await cekej(700);
+    await stranka.waitForFunction((n) => (Module.ulozeniHotovo || 0) > n, pred, {timeout: 5000}).catch(() => {});
     od = await zvukyOd();
     await stranka.keyboard.press('Space');
     await cekej(700);
     const ticho = slysitelne(await zvukyPo(od));
     over('... and after M the next swing starts none', ticho.length === 0, `${ticho.length} sounds`);
-    await stranka.keyboard.press('m');
-    const zvukNastaven = (await soubor(stranka, 'nastaveni.txt')) || [];
-    await cekej(300);
 
     // The pad there before the page loaded: its stick walks the hunter right.
     await drz(stranka, 'ArrowLeft', 100);
@@ -452,7 +450,6 @@ try {
     const p3 = +(await ulozeno(stranka))[X];
     over('a pad connected before the page loaded walks the hunter with its stick, and stops him',
         p2 > p1 && p3 === p2, `x ${p1} -> ${p2}, then ${p3}`);
-    void zvukNastaven;
 
     // ======== A reload: the save is kept, F9 brings it back.
     const ulozene = p3;
@@ -461,6 +458,16 @@ try {
     const poReloadu = await soubor(stranka, 'savy/grondelvik.sav');
     over('the save survives a reload', poReloadu && +poReloadu[X] === ulozene,
         `x ${poReloadu ? poReloadu[X] : 'no file'}, saved ${ulozene}`);
+    // So does the sound switched off, in the settings file beside the save (or in the game's folder).
+    const nastaveni = (await soubor(stranka, 'savy/nastaveni.txt')) || (await soubor(stranka, 'nastaveni.txt')) || [];
+    await cekej(500);
+    const ladeniVypnute = (await stranka.evaluate(() => window.__zvuky)).filter((z) => z.smycka && z.hlasitost > 0);
+    over('... and so does the sound switched off: the settings say zvuk=0 and no tune starts',
+        nastaveni.includes('zvuk=0') && ladeniVypnute.length === 0,
+        `settings: ${nastaveni.find((r) => r.startsWith('zvuk=')) || 'no zvuk line'}; ${ladeniVypnute.length} tunes started`);
+    pred = await stranka.evaluate(() => Module.ulozeniHotovo || 0);
+    await stranka.keyboard.press('m');
+    await stranka.waitForFunction((n) => (Module.ulozeniHotovo || 0) > n, pred, {timeout: 5000}).catch(() => {});
     // A new game starts where the first one did (x1 give or take its first steps), far from the save.
     await drz(stranka, 'ArrowLeft', 100);
     await stranka.keyboard.press('F9');
@@ -550,7 +557,7 @@ try {
     await stranka.click('#celaObrazovka');
     await cekej(400);
     const f3 = await cela();
-    const pred = await snimku(stranka);
+    pred = await snimku(stranka);
     await stranka.keyboard.press('Escape');
     await cekej(600);
     const f4 = await cela(), hrajeDal = (await snimku(stranka)) > pred;
