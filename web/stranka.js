@@ -36,15 +36,19 @@ function grondelvikModul() {
     function selhani(duvod, podrobnosti) {
         if (konec) return;
         konec = true;
-        rekni('Grondelvik cannot run: ' + duvod, 'chyba');
-        console.error('Grondelvik cannot run: ' + duvod + (podrobnosti ? ' (' + podrobnosti + ')' : ''));
+        const slova = (bezi ? 'Grondelvik has stopped: ' : 'Grondelvik cannot run: ') + duvod;
+        rekni(slova, 'chyba');
+        // A game that stopped while playing may well start again; a missing file would not.
+        znovu.hidden = !bezi;
+        hra.classList.toggle('skoncila', bezi);
+        console.error(slova + (podrobnosti ? ' (' + podrobnosti + ')' : ''));
     }
 
     // A failure in the player's words, naming the program's file it concerns;
     // the browser's own words go to the console.
     function chyba(co) {
         const s = String(co && co.message ? co.message : co).split('\n')[0];
-        let duvod = 'the program stopped with an error.';
+        let duvod = 'the program ran into an error.';
         const soubor = ['grondelvik.wasm', 'grondelvik.data', 'grondelvik.js'].find((f) => s.includes(f));
         if (soubor) duvod = soubor + ' could not be loaded.';
         else if (/wasm|WebAssembly/i.test(s) && !bezi) duvod = 'grondelvik.wasm could not be loaded or compiled.';
@@ -186,7 +190,9 @@ function grondelvikModul() {
         const dily = /Downloading data\.\.\. \((\d+)\/(\d+)\)/.exec(s);
         if (dily) {
             const mb = (n) => (n / 1048576).toFixed(1);
-            rekni('Loading the game\'s pictures, maps and sounds: ' + mb(+dily[1]) + ' of ' + mb(+dily[2]) + ' MB…');
+            const procent = +dily[2] ? Math.floor((100 * dily[1]) / dily[2]) : 0;
+            rekni('Loading the game\'s pictures, maps and sounds: ' + mb(+dily[1]) + ' of ' + mb(+dily[2]) + ' MB (' +
+                procent + ' %)…');
         } else if (/^Downloading data/.test(s)) {
             rekni('Loading the game\'s pictures, maps and sounds…');
         } else if (/^Running/.test(s)) {
