@@ -64,6 +64,9 @@ case "${1:-run}" in
         # under valgrind.
         "$koren/scripts/e2e.sh" "$koren/build/grondelvik"
         "$koren/scripts/valgrind.sh" "$koren/build"
+        # The same game as a web page, played in Debian's headless chromium.
+        GRONDELVIK_NATIVNI="$koren/build" "$koren/scripts/web.sh" build
+        "$koren/scripts/e2e-web.sh" "$koren/build-web/www"
         # The same tests once more under AddressSanitizer and UBSan.
         sestav build-asan -DGRONDELVIK_SANITIZE=ON -DGRONDELVIK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
         export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

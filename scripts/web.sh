@@ -35,10 +35,15 @@ doinstaluj() {
 
 sestav() {
     doinstaluj
-    # Pictures and sounds come from the native generators, into data/.
-    cmake -S "$koren" -B "$koren/build-web/nativni" -DCMAKE_BUILD_TYPE=Release -DGRONDELVIK_TESTS=OFF \
-        -DGRONDELVIK_BENCH=OFF >/dev/null
-    cmake --build "$koren/build-web/nativni" -j"$(nproc)" --target grafika zvuky
+    # Pictures and sounds come from the native generators, into data/; the
+    # test command lends its own native build (GRONDELVIK_NATIVNI) instead.
+    local nativni="${GRONDELVIK_NATIVNI:-}"
+    if [ -z "$nativni" ]; then
+        nativni="$koren/build-web/nativni"
+        cmake -S "$koren" -B "$nativni" -DCMAKE_BUILD_TYPE=Release -DGRONDELVIK_TESTS=OFF \
+            -DGRONDELVIK_BENCH=OFF >/dev/null
+    fi
+    cmake --build "$nativni" -j"$(nproc)" --target grafika zvuky
     emcmake cmake -S "$koren" -B "$koren/build-web/wasm" -DCMAKE_BUILD_TYPE=Release \
         -DGRONDELVIK_WWW="$www" >/dev/null
     cmake --build "$koren/build-web/wasm" -j"$(nproc)"
