@@ -61,5 +61,7 @@ void snimek(Hra& hra, Uint32 cekani);
 // window (offscreen, dummy, text art) without the player choosing it through
 // SDL_VIDEODRIVER; null otherwise.
 const char* neviditelnyOvladac();
+// The same for a driver's name and the value of SDL_VIDEODRIVER (null: unset).
+bool ovladacBezOkna(const char* ovladac, const char* zvolene);
 
 int SDL_main(int argc, char** argv);
