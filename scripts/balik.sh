@@ -90,8 +90,12 @@ spoustec="$tmp/root/usr/games/grondelvik"
 grep -q '^License: GPL-3.0-or-later' "$tmp/root/usr/share/doc/grondelvik/copyright" || selhal "no GPL-3.0-or-later"
 metainfo="$tmp/root/usr/share/metainfo/org.example.grondelvik.metainfo.xml"
 appstreamcli validate --no-net --pedantic "$metainfo" || selhal "AppStream refuses $metainfo"
-grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\"" "$metainfo" ||
-    selhal "the metadata's newest release is not the package's version"
+datum="$(date -u -d "$(dpkg-parsechangelog -l "$koren/packaging/changelog" -S Date)" +%F)"
+grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\" date=\"$datum\"" "$metainfo" ||
+    selhal "the metadata's newest release is not the changelog's version and date ($datum)"
+for ovladani in keyboard pointing gamepad; do
+    grep -q "<control>$ovladani</control>" "$metainfo" || selhal "the metadata does not name the $ovladani"
+done
 for z in mec.wav chyba.wav hrad.ogg venku.ogg pol.ogg; do
     [ -s "$tmp/root/usr/share/games/grondelvik/zvuky/$z" ] || selhal "the sound zvuky/$z is not installed"
 done
