@@ -235,11 +235,18 @@ bool stejnySoubor(int fd, const char* cesta) {
 // Opens the writer's own temporary file, locked; -1 with errno on failure.
 int otevriDocasny(const std::string& docasna) {
     for (int pokus = 0; pokus < 100; ++pokus) {
-        const int fd = ::open(docasna.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int fd = ::open(docasna.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0) return -1;
-        // A clean-up may have taken a dead namesake away between the open and
-        // the lock: then the name is made again.
-        if (::flock(fd, LOCK_EX) == 0 && stejnySoubor(fd, docasna.c_str())) return fd;
+        // Emptied only once locked and still under its name: a clean-up may
+        // have taken a dead namesake away meanwhile, then the name is made
+        // again.
+        if (::flock(fd, LOCK_EX) == 0 && stejnySoubor(fd, docasna.c_str())) {
+            if (::ftruncate(fd, 0) == 0) return fd;
+            const int e = errno;
+            ::close(fd);
+            errno = e;
+            return -1;
+        }
         ::close(fd);
     }
     errno = EAGAIN;

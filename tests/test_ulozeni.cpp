@@ -272,24 +272,34 @@ TEST_F(Ulozeni, DamagedFileIsRefusedAndChangesNothing) {
     }
 }
 
+// The hand-made game with its arrow in flight written zaznamu times (capacity and count that many, at least
+// room for one), one line then set to hodnota.
+Radky sipy(size_t zaznamu, size_t radek, int hodnota) {
+    Radky r = rucniHra();
+    const Radky sip(r.begin() + 19, r.begin() + 26);
+    r.erase(r.begin() + 19, r.begin() + 26);
+    for (size_t i = 0; i < zaznamu; ++i) r.insert(r.begin() + 19, sip.begin(), sip.end());
+    r[2] = std::to_string(std::max<size_t>(zaznamu, 1));
+    r[3] = std::to_string(zaznamu);
+    r[radek] = std::to_string(hodnota);
+    return r;
+}
+
 TEST_F(Ulozeni, EveryArrowBoundIsReadAtItsLimitAndRefusedOnePast) {
-    // A line of the hand-made game (capacity 1, one arrow in flight), the value at its bound, one past it.
+    // Arrows in flight, a line, the value at its bound, one past it.
     // clang-format off
-    const std::tuple<size_t, int, int> meze[] = {
-        {2, kMaxSipu, kMaxSipu + 1}, {2, 1, 0}, {3, 1, 2},
-        {19, kMezPolohySipu, kMezPolohySipu + 1}, {19, -kMezPolohySipu, -kMezPolohySipu - 1},
-        {20, kMezPolohySipu, kMezPolohySipu + 1}, {20, -kMezPolohySipu, -kMezPolohySipu - 1},
-        {21, 9, 10}, {21, 0, -1}, {24, kMezDoletu, kMezDoletu + 1}, {24, -kMezDoletu, -kMezDoletu - 1},
-        {25, kMezRychlostiSipu, kMezRychlostiSipu + 1}, {25, -kMezRychlostiSipu, -kMezRychlostiSipu - 1}};
+    const std::tuple<size_t, size_t, int, int> meze[] = {
+        {1, 2, kMaxSipu, kMaxSipu + 1}, {0, 2, 1, 0}, {2, 2, 2, 1},
+        {1, 19, kMezPolohySipu, kMezPolohySipu + 1}, {1, 19, -kMezPolohySipu, -kMezPolohySipu - 1},
+        {1, 20, kMezPolohySipu, kMezPolohySipu + 1}, {1, 20, -kMezPolohySipu, -kMezPolohySipu - 1},
+        {1, 21, 9, 10}, {1, 21, 0, -1}, {1, 24, kMezDoletu, kMezDoletu + 1}, {1, 24, -kMezDoletu, -kMezDoletu - 1},
+        {1, 25, kMezRychlostiSipu, kMezRychlostiSipu + 1}, {1, 25, -kMezRychlostiSipu, -kMezRychlostiSipu - 1}};
     // clang-format on
-    for (const auto& [radek, na, za] : meze) {
+    for (const auto& [zaznamu, radek, na, za] : meze) {
         SCOPED_TRACE(radek);
-        Radky r = rucniHra();
-        r[radek] = std::to_string(na);
-        EXPECT_EQ(nacti(r), "");
+        EXPECT_EQ(nacti(sipy(zaznamu, radek, na)), "");
         EXPECT_EQ(uloz()[radek], std::to_string(na));
-        r[radek] = std::to_string(za);
-        EXPECT_EQ(nacti(r), "soubor savy/grondelvik.sav byl poskozen\n");
+        EXPECT_EQ(nacti(sipy(zaznamu, radek, za)), "soubor savy/grondelvik.sav byl poskozen\n");
     }
 }
 
