@@ -308,10 +308,11 @@ bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba) 
         }
     }
     if (ok && ::fsync(fd) != 0) chyba = std::strerror(errno), ok = false;
-    // Renamed while still locked, so no clean-up takes it in between.
+    // Renamed while still locked, so no clean-up takes it in between; what
+    // it holds reached the disk with fsync, so closing cannot lose it.
     if (ok && std::rename(docasna.c_str(), cesta) != 0) chyba = std::strerror(errno), ok = false;
     if (!ok) ::unlink(docasna.c_str());
-    if (::close(fd) != 0 && ok) chyba = std::strerror(errno), ok = false;
+    ::close(fd);
     return ok;
 }
 
