@@ -73,11 +73,13 @@ znacka="$tmp/znacka"
 touch "$znacka"
 
 # The same commit built again in another folder, minutes later, under another
-# umask and time zone, gives the same bytes (changes not yet committed are
-# carried over, so the two build the same sources).
+# umask and time zone, gives the same bytes (changes and new files not yet
+# committed are carried over, so the two build the same sources).
 git clone -q "$koren" "$tmp/znovu"
-git -C "$koren" diff --name-only --diff-filter=d -z HEAD |
-    (cd "$koren" && xargs -0 -r cp --parents -t "$tmp/znovu")
+{
+    git -C "$koren" diff --name-only --diff-filter=d -z HEAD
+    git -C "$koren" ls-files --others --exclude-standard -z
+} | (cd "$koren" && xargs -0 -r cp --parents -t "$tmp/znovu")
 druhy="$(umask 077 && TZ=Pacific/Kiritimati postav "$tmp/znovu" 2>"$tmp/znovu.log")" ||
     selhal "the second build failed: $(tail -n 20 "$tmp/znovu.log")"
 cmp "$deb" "$druhy" || selhal "a second build of the same sources gives other bytes ($druhy)"
