@@ -239,8 +239,10 @@ int otevriDocasny(const std::string& docasna) {
         if (fd < 0) return -1;
         // Emptied only once locked and still under its name: a clean-up may
         // have taken a dead namesake away meanwhile, then the name is made
-        // again.
-        if (::flock(fd, LOCK_EX) == 0 && stejnySoubor(fd, docasna.c_str())) {
+        // again. Where the file system keeps no locks, the name alone keeps
+        // writers apart.
+        const bool drzi = ::flock(fd, LOCK_EX) == 0 || errno == ENOLCK || errno == EOPNOTSUPP;
+        if (drzi && stejnySoubor(fd, docasna.c_str())) {
             if (::ftruncate(fd, 0) == 0) return fd;
             const int e = errno;
             ::close(fd);
