@@ -39,7 +39,7 @@ install(DIRECTORY ${GRONDELVIK_BALIK_DIR}/zvuky DESTINATION share/games/grondelv
         FILES_MATCHING PATTERN "*.wav" PATTERN "*.ogg")
 
 # The launcher learns the prefix it is installed under when it is installed,
-# so cpack's own prefix reaches it too.
+# so the package's prefix (cmake --install --prefix /usr) reaches it too.
 install(CODE "
   set(spoustec \"${GRONDELVIK_BALIK_DIR}/spoustec/grondelvik\")
   set(PREFIX \"\${CMAKE_INSTALL_PREFIX}\")

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package in build-pkg/ and, with "test", proves it: lintian
-# finds no error or warning, AppStream accepts its metadata, and the unpacked
-# package's launcher plays in a real window (Xvfb) once on each SDL 1.2
-# runtime, with sound (SDL's disk audio driver), as two players with their own
-# homes, each saving with S into their own game folder only.
+# Builds the Debian package in build-pkg/ with Debian's hardening flags and,
+# with "test", proves it: lintian finds no error or warning and no missing
+# hardening, a second build of the same sources in another folder, later,
+# under another umask and time zone gives the same bytes, AppStream accepts
+# its metadata, and the unpacked package's launcher plays in a real window
+# (Xvfb) once on each SDL 1.2 runtime, with sound (SDL's disk audio driver),
+# as two players with their own homes, each saving with S into their own game
+# folder only.
 #   usage: scripts/balik.sh [test]
 # The build's own prerequisites come from scripts/grondelvik.sh.
 set -euo pipefail
@@ -24,14 +27,25 @@ doinstaluj() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}"
 }
 
+# Builds the package of the sources in $1 in $1/build-pkg and prints its path.
+# Debian's flags: fortify, stack protector, relro and bindnow; the source
+# folder becomes "." in the program, so where it was built leaves no trace.
+postav() {
+    local zdroj="$1" flagy
+    flagy() { (cd "$zdroj" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"); }
+    cmake -S "$zdroj" -B "$zdroj/build-pkg" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DGRONDELVIK_TESTS=OFF -DGRONDELVIK_BENCH=OFF \
+        -DCMAKE_CXX_FLAGS="$(flagy CPPFLAGS) $(flagy CXXFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(flagy LDFLAGS)" >/dev/null
+    cmake --build "$zdroj/build-pkg" -j2 >&2
+    cmake --build "$zdroj/build-pkg" --target deb >&2
+    ls "$zdroj"/build-pkg/grondelvik_*.deb
+}
+
 doinstaluj "${nastroje[@]}"
-cmake -S "$koren" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DGRONDELVIK_TESTS=OFF -DGRONDELVIK_BENCH=OFF >/dev/null
-cmake --build "$build" -j2
 rm -f "$build"/grondelvik_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
-deb="$(ls "$build"/grondelvik_*.deb)"
-echo "package: $deb ($(stat -c %s "$deb") bytes)"
+deb="$(postav "$koren")"
+echo "package: $deb ($(stat -c %s "$deb") bytes, sha256 $(sha256sum "$deb" | cut -c1-64))"
 [ "${1:-}" = test ] || exit 0
 
 selhal() {
@@ -44,6 +58,9 @@ echo "Depends: $zavislosti"
 grep -q 'libsdl1.2-compat-shim | libsdl1.2debian' <<<"$zavislosti" || selhal "SDL 1.2 is not an alternative"
 grep -q 'libsdl-mixer1.2' <<<"$zavislosti" || selhal "the package does not depend on SDL_mixer"
 lintian --tag-display-limit 0 --fail-on error,warning "$deb" || selhal "lintian reports errors or warnings"
+lintian -I --pedantic --tag-display-limit 0 "$deb" >"$build/lintian.txt" 2>&1 || true
+echo "lintian -I --pedantic: $(grep -c . "$build/lintian.txt" || true) tags"
+! grep -q 'hardening-no-' "$build/lintian.txt" || selhal "lintian finds the hardening missing: $(grep hardening-no- "$build/lintian.txt")"
 
 tmp="$(mktemp -d)"
 xvfb="" hra=""
@@ -54,6 +71,20 @@ uklid() {
 trap uklid EXIT
 znacka="$tmp/znacka"
 touch "$znacka"
+
+# The same commit built again in another folder, minutes later, under another
+# umask and time zone, gives the same bytes (changes and new files not yet
+# committed are carried over, so the two build the same sources).
+git clone -q "$koren" "$tmp/znovu"
+{
+    git -C "$koren" diff --name-only --diff-filter=d -z HEAD
+    git -C "$koren" ls-files --others --exclude-standard -z
+} | (cd "$koren" && xargs -0 -r cp --parents -t "$tmp/znovu")
+druhy="$(umask 077 && TZ=Pacific/Kiritimati postav "$tmp/znovu" 2>"$tmp/znovu.log")" ||
+    selhal "the second build failed: $(tail -n 20 "$tmp/znovu.log")"
+cmp "$deb" "$druhy" || selhal "a second build of the same sources gives other bytes ($druhy)"
+echo "a second build in another folder, umask 077, TZ Pacific/Kiritimati: the same bytes," \
+    "sha256 $(sha256sum "$druhy" | cut -c1-64)"
 dpkg-deb -x "$deb" "$tmp/root"
 spoustec="$tmp/root/usr/games/grondelvik"
 
@@ -61,8 +92,12 @@ spoustec="$tmp/root/usr/games/grondelvik"
 grep -q '^License: GPL-3.0-or-later' "$tmp/root/usr/share/doc/grondelvik/copyright" || selhal "no GPL-3.0-or-later"
 metainfo="$tmp/root/usr/share/metainfo/org.example.grondelvik.metainfo.xml"
 appstreamcli validate --no-net --pedantic "$metainfo" || selhal "AppStream refuses $metainfo"
-grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\"" "$metainfo" ||
-    selhal "the metadata's newest release is not the package's version"
+datum="$(date -u -d "$(dpkg-parsechangelog -l "$koren/packaging/changelog" -S Date)" +%F)"
+grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\" date=\"$datum\"" "$metainfo" ||
+    selhal "the metadata's newest release is not the changelog's version and date ($datum)"
+for ovladani in keyboard pointing gamepad; do
+    grep -q "<control>$ovladani</control>" "$metainfo" || selhal "the metadata does not name the $ovladani"
+done
 for z in mec.wav chyba.wav hrad.ogg venku.ogg pol.ogg; do
     [ -s "$tmp/root/usr/share/games/grondelvik/zvuky/$z" ] || selhal "the sound zvuky/$z is not installed"
 done

@@ -137,21 +137,24 @@ void snimek(Hra& hra, Uint32 cekani) {
                                         hra.smrt || hra.hrac->zivoty <= 0});
 }
 
-const char* neviditelnyOvladac() {
-    static char jmeno[64];
-    if (!SDL_VideoDriverName(jmeno, sizeof jmeno)) return nullptr;
+bool ovladacBezOkna(const char* ovladac, const char* zvolene) {
     // Off-screen and dummy show nothing; the classic library's text-art
     // drivers draw into whatever terminal started the game, if any.
     static const char* const zadneOkno[] = {"offscreen", "dummy", "caca", "aalib"};
-    if (std::none_of(std::begin(zadneOkno), std::end(zadneOkno),
-                     [](const char* z) { return std::strcmp(z, jmeno) == 0; }))
-        return nullptr;
-    // Chosen by name (a list may name several), it is what the caller wants.
-    const char* zvoleny = std::getenv("SDL_VIDEODRIVER");
-    std::string seznam = std::string(",") + (zvoleny ? zvoleny : "") + ",";
+    if (!ovladac || std::none_of(std::begin(zadneOkno), std::end(zadneOkno),
+                                 [&](const char* z) { return std::strcmp(z, ovladac) == 0; }))
+        return false;
+    // Chosen by name (a list may name several; SDL ignores case), it is what
+    // the player wants.
+    std::string seznam = std::string(",") + (zvolene ? zvolene : "") + ",";
     for (char& c : seznam) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (seznam.find(std::string(",") + jmeno + ",") != std::string::npos) return nullptr;
-    return jmeno;
+    return seznam.find(std::string(",") + ovladac + ",") == std::string::npos;
+}
+
+const char* neviditelnyOvladac() {
+    static char jmeno[64];
+    if (!SDL_VideoDriverName(jmeno, sizeof jmeno)) return nullptr;
+    return ovladacBezOkna(jmeno, std::getenv("SDL_VIDEODRIVER")) ? jmeno : nullptr;
 }
 
 int ukonci(Hra& hra, const char* zprava) {

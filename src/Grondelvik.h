@@ -67,6 +67,8 @@ void snimek(Hra& hra, Uint32 cekani);
 // window (offscreen, dummy, text art) without the player choosing it through
 // SDL_VIDEODRIVER; null otherwise.
 const char* neviditelnyOvladac();
+// The same for a driver's name and the value of SDL_VIDEODRIVER (null: unset).
+bool ovladacBezOkna(const char* ovladac, const char* zvolene);
 
 // Ends the run as the program does: frees everything in its order, SDL_Quit.
 // With a caught message, prints it and returns 1; else 0.

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IO.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -237,18 +241,76 @@ void pust() {
 }  // namespace hodiny
 
 namespace {
-std::string docasnaK(const char* cesta) {
+// Each writer has its own temporary file beside the target (two games in one
+// folder may save at the same moment), named by its process and its count
+// of writes, and holds a lock on it until it is renamed: a start-up clean-up
+// takes away only files whose writer is gone.
+std::string docasnaPredpona(const char* cesta) {
     return std::string(cesta) + ".tmp";
+}
+
+bool stejnySoubor(int fd, const char* cesta) {
+    struct stat a, b;
+    return ::fstat(fd, &a) == 0 && ::stat(cesta, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Opens the writer's own temporary file, locked; -1 with errno on failure.
+int otevriDocasny(const std::string& docasna) {
+    for (int pokus = 0; pokus < 100; ++pokus) {
+        const int fd = ::open(docasna.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) return -1;
+        // Emptied only once locked and still under its name: a clean-up may
+        // have taken a dead namesake away meanwhile, then the name is made
+        // again. Where the file system keeps no locks, the name alone keeps
+        // writers apart.
+        const bool drzi = ::flock(fd, LOCK_EX) == 0 || errno == ENOLCK || errno == EOPNOTSUPP;
+        if (drzi && stejnySoubor(fd, docasna.c_str())) {
+            if (::ftruncate(fd, 0) == 0) return fd;
+            const int e = errno;
+            ::close(fd);
+            errno = e;
+            return -1;
+        }
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
 }
 }  // namespace
 
 void uklidPoZapisu(const char* cesta) {
-    ::unlink(docasnaK(cesta).c_str());
+    const std::string cela(cesta);
+    const size_t lomitko = cela.rfind('/');
+    const std::string slozka = lomitko == std::string::npos ? "." : cela.substr(0, lomitko + 1);
+    const std::string predpona =
+        docasnaPredpona(cesta).substr(lomitko == std::string::npos ? 0 : lomitko + 1);
+    std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(slozka.c_str()), ::closedir);
+    if (!d) return;
+    std::vector<std::string> pozustatky;
+    while (const dirent* e = ::readdir(d.get())) {
+        const std::string jmeno = e->d_name;
+        // The name every writer used once, and the writers' own names.
+        if (jmeno == predpona || jmeno.rfind(predpona + ".", 0) == 0)
+            pozustatky.push_back(lomitko == std::string::npos ? jmeno : slozka + jmeno);
+    }
+    for (const std::string& p : pozustatky) {
+        const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0) {
+            if (errno == ELOOP) ::unlink(p.c_str());  // no writer makes a link
+            continue;
+        }
+        // Locked: a game is writing it. Renamed meanwhile: it is that game's
+        // finished file now.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && stejnySoubor(fd, p.c_str())) ::unlink(p.c_str());
+        ::close(fd);
+    }
 }
 
 bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba) {
-    const std::string docasna = docasnaK(cesta);
-    const int fd = ::open(docasna.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    static std::atomic<unsigned> zapisu{0};
+    const std::string docasna =
+        docasnaPredpona(cesta) + "." + std::to_string(::getpid()) + "." + std::to_string(zapisu++);
+    const int fd = otevriDocasny(docasna);
     if (fd < 0) {
         chyba = std::strerror(errno);
         return false;
@@ -270,9 +332,11 @@ bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba) 
         }
     }
     if (ok && ::fsync(fd) != 0) chyba = std::strerror(errno), ok = false;
-    if (::close(fd) != 0 && ok) chyba = std::strerror(errno), ok = false;
+    // Renamed while still locked, so no clean-up takes it in between; what
+    // it holds reached the disk with fsync, so closing cannot lose it.
     if (ok && std::rename(docasna.c_str(), cesta) != 0) chyba = std::strerror(errno), ok = false;
     if (!ok) ::unlink(docasna.c_str());
+    ::close(fd);
     return ok;
 }
 

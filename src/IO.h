@@ -62,12 +62,14 @@ void pust();                 // back to the real clock
 }  // namespace hodiny
 
 // Writes the whole of obsah to cesta, or leaves the old file byte for byte: the
-// text goes to cesta + ".tmp", reaches the disk, and only then replaces the
-// old file; on any failure the temporary file is removed. False, with the
-// reason in chyba, when it could not.
+// text goes to this writer's own cesta + ".tmp.<process>.<n>", locked while it
+// is written, reaches the disk, and only then replaces the old file; on any
+// failure the temporary file is removed. Two writers at once (two games in one
+// folder) each leave a whole file, the later one's. False, with the reason in
+// chyba, when it could not.
 bool zapisCely(const char* cesta, const std::string& obsah, std::string& chyba);
-// Removes what a write cut short (the program killed mid-write) left beside
-// cesta; nothing ever reads it.
+// Removes what writes cut short (a game killed mid-write) left beside cesta,
+// and only those: a file another game is writing is locked and stays.
 void uklidPoZapisu(const char* cesta);
 
 // Why a saved game is refused, whatever is wrong with it.

@@ -132,7 +132,9 @@ int nasob(long long citatel, long long jmenovatel) {
 }  // namespace
 
 void TypNepritele::zvysObtiznost(int obtiznost) {
+    opakovani = 0;
     for (int i = 1; i < obtiznost; ++i) {
+        ++opakovani;
         // Integer forms of the products with the doubles nearest 1.2 and 1.1
         // (the one for 1.2 lies just below it: 25 gives 29).
         const int zivotu = nasob(6LL * maxZivotu - 1, 5), s = nasob(11LL * sila, 10),

@@ -57,6 +57,9 @@ public:
     int vyskaTela = 0;
     int rychlost = 0;
     bool leta = false;
+    // Repetitions the last raise of difficulty went through: counted, so a
+    // raise that would not stop shows before it takes seconds.
+    int opakovani = 0;
 };
 
 class Nepritel {

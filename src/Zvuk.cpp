@@ -48,6 +48,14 @@ private:
     int puvodni;
 };
 
+// SDL_mixer 1.2 sets the tune's pause flag and volume without the audio lock,
+// and its mixing thread reads them while it mixes; these take it first.
+void podZamkem(void (*zmena)()) {
+    SDL_LockAudio();
+    zmena();
+    SDL_UnlockAudio();
+}
+
 }  // namespace
 
 const char* souborHudby(int uroven) {
@@ -72,7 +80,7 @@ Zvuk::Zvuk(const std::string& slozka) {
     }
     zarizeni = true;
     Mix_AllocateChannels(kKanalu);
-    Mix_VolumeMusic(kHlasitostHudby);
+    podZamkem([] { Mix_VolumeMusic(kHlasitostHudby); });
 
     std::vector<std::string> chybi;
     for (int i = 0; i < kPocetUdalosti; ++i) {
@@ -125,9 +133,9 @@ void Zvuk::snimek(const Udalosti& u, const Stav& s) {
         }
     } else if (ladeni) {
         if (slyset && Mix_PausedMusic())
-            Mix_ResumeMusic();
+            podZamkem(Mix_ResumeMusic);
         else if (!slyset && !Mix_PausedMusic())
-            Mix_PauseMusic();
+            podZamkem(Mix_PauseMusic);
     }
 
     if (!zapnuto) return;

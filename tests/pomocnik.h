@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -54,6 +55,13 @@ struct KopieDat {
         std::ofstream(koren / soubor, std::ios::binary) << obsah;
     }
 };
+
+// Temporary files of writes to slozka/jmeno left in slozka.
+inline long docasnych(const fs::path& slozka, const std::string& jmeno) {
+    return std::count_if(fs::directory_iterator(slozka), {}, [&](const fs::directory_entry& e) {
+        return e.path().filename().string().rfind(jmeno + ".tmp", 0) == 0;
+    });
+}
 
 // Values compared in one go.
 using Radek = std::vector<int>;

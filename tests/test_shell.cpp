@@ -225,7 +225,7 @@ TEST_F(Shell, AFailedSaveKeepsTheOldOneSaysSoOnceAndPlaysOn) {
         const std::string chyby = testing::internal::GetCapturedStderr();
         opravit();
         EXPECT_EQ(obsah(), stary);
-        EXPECT_FALSE(fs::exists(sav + ".tmp"));
+        EXPECT_EQ(docasnych("savy", "grondelvik.sav"), 0);
         EXPECT_EQ(chyby.rfind("hru se nepodarilo ulozit do savy/grondelvik.sav (", 0), 0u) << chyby;
         EXPECT_EQ(std::count(chyby.begin(), chyby.end(), '\n'), 1) << chyby;
         // The world stayed at its scale and goes on.
@@ -254,6 +254,22 @@ TEST_F(Shell, WhatAWriteCutShortByAKilledGameLeftIsGoneAtTheNextStartAndTheSaveS
     EXPECT_FALSE(fs::exists("savy/grondelvik.sav.tmp"));
     EXPECT_FALSE(fs::exists("nastaveni.txt.tmp"));
     EXPECT_EQ(obsah("savy/grondelvik.sav"), stary);
+}
+
+TEST(StartUp, ADriverThatShowsNothingIsRefusedUnlessChosenByItsWholeName) {
+    // The driver SDL chose, SDL_VIDEODRIVER (null: unset), refused.
+    // clang-format off
+    const std::tuple<const char*, const char*, bool> pripady[] = {
+        {"dummy", nullptr, true}, {"offscreen", "", true}, {"caca", "x11", true}, {"aalib", nullptr, true},
+        {"dummy", "dummy", false}, {"offscreen", "offscreen", false}, {"caca", "caca", false},
+        {"aalib", "x11,aalib", false}, {"dummy", "x11,dummy,fbcon", false}, {"dummy", "DUMMY", false},
+        {"dummy", "Dummy,x11", false}, {"dummy", "xdummy,x11", true}, {"dummy", "dumm", true},
+        {"dummy", "dummyx", true}, {"dummy", "x11,dummy2", true}, {"offscreen", "dummy", true},
+        {"x11", nullptr, false}, {"x11", "dummy", false}, {"wayland", "", false}, {"dumm", "", false}};
+    // clang-format on
+    for (const auto& [ovladac, zvolene, odmitnut] : pripady)
+        EXPECT_EQ(ovladacBezOkna(ovladac, zvolene), odmitnut)
+            << ovladac << " / " << (zvolene ? zvolene : "unset");
 }
 
 // Runs the real program in the scratch folder, for 20 seconds at most: its exit

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The effects: each one a few tones and noises, its length and peak from the
-// list in seznam.h.
+// The effects: each one a few tones and noises, its length and loudness from
+// the list in seznam.h.
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -161,6 +161,6 @@ bool efekt(const PopisEfektu& p, Stopa& s) {
     s.assign(vzorku(p.sekundy), 0.0f);
     r->second(s);
     s.resize(vzorku(p.sekundy));  // tails that ring past the end are cut, then faded
-    normalizuj(s, p.spicka);
+    vyrovnej(s, p.hlasitost);
     return true;
 }

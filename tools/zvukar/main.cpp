@@ -3,7 +3,7 @@
 // its sources, the same bytes every run.
 //   zvukar DIR                 writes every effect (DIR/NAME.wav) and tune (DIR/NAME.ogg)
 //   zvukar --jen NAME FILE     writes one of them as a WAV file, to listen to
-//   zvukar --seznam            lists them with their lengths and peaks
+//   zvukar --seznam            lists them: length, peak, rms, offset and loudness
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -67,15 +67,17 @@ int jeden(const std::string& jmeno, const std::string& soubor) {
 
 int seznam() {
     Stopa s;
-    std::printf("%-14s %8s %6s %6s\n", "sound", "seconds", "peak", "rms");
+    std::printf("%-14s %8s %6s %6s %7s %9s\n", "sound", "seconds", "peak", "rms", "offset", "loudness");
+    const auto radek = [&](const char* jmeno) {
+        std::printf("%-14s %8.2f %6.3f %6.3f %+7.4f %6.1f dB", jmeno, s.size() / double(kVzorkovani),
+                    spickaStopy(s), rms(s), stredStopy(s), 20 * std::log10(hlasitostStopy(s)));
+    };
     for (const PopisEfektu& e : kEfekty)
-        if (efekt(e, s))
-            std::printf("%-14s %8.2f %6.3f %6.3f\n", e.jmeno, s.size() / double(kVzorkovani), spickaStopy(s),
-                        rms(s));
+        if (efekt(e, s)) radek(e.jmeno), std::printf("\n");
     for (const PopisHudby& h : kHudby)
         if (skladba(h, s))
-            std::printf("%-14s %8.2f %6.3f %6.3f  (%d bars of %d at %d a minute, looping)\n", h.jmeno,
-                        s.size() / double(kVzorkovani), spickaStopy(s), rms(s), h.taktu, h.dob, h.tempo);
+            radek(h.jmeno),
+                std::printf("  (%d bars of %d at %d a minute, looping)\n", h.taktu, h.dob, h.tempo);
     return 0;
 }
 

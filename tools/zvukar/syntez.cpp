@@ -70,6 +70,12 @@ void pridejTon(Stopa& s, const Ton& t) {
         Filtr jas(Filtr::dolni);
         for (size_t i = 0; i < linka.size(); ++i)
             linka[i] = i < perioda ? jas.krok(sum.dalsi(), std::max(3000.0, t.f0 * 6)) : 0;
+        // The loop keeps the pluck's mean for as long as it rings: start
+        // from none, or the string sounds off centre.
+        const size_t n = std::min(linka.size(), static_cast<size_t>(std::ceil(perioda)));
+        double stred = 0;
+        for (size_t i = 0; i < n; ++i) stred += linka[i];
+        for (size_t i = 0; i < n; ++i) linka[i] -= stred / static_cast<double>(n);
         zapis = static_cast<size_t>(perioda);
     }
     double predchozi = 0;
@@ -87,7 +93,8 @@ void pridejTon(Stopa& s, const Ton& t) {
             case Tvar::trojuhelnik: y = 1 - 4 * std::abs(faze - 0.5); break;
             case Tvar::pila: y = 2 * faze - 1 - blep(faze, dt); break;
             case Tvar::obdelnik: {
-                y = faze < t.strida ? 1 : -1;
+                // Less its mean: a narrow pulse is mostly low.
+                y = (faze < t.strida ? 1 : -1) - (2 * t.strida - 1);
                 y += blep(faze, dt);
                 y -= blep(std::fmod(faze + 1 - t.strida, 1.0), dt);
                 break;
@@ -193,6 +200,42 @@ double spickaStopy(const Stopa& s) {
     double m = 0;
     for (float v : s) m = std::max(m, static_cast<double>(std::abs(v)));
     return m;
+}
+
+double stredStopy(const Stopa& s) {
+    double soucet = 0;
+    for (float v : s) soucet += v;
+    return s.empty() ? 0 : soucet / static_cast<double>(s.size());
+}
+
+double hlasitostStopy(const Stopa& s) {
+    const size_t okno = std::min(s.size(), vzorku(0.1));
+    if (!okno) return 0;
+    double soucet = 0, nejvic = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        soucet += static_cast<double>(s[i]) * s[i];
+        if (i >= okno) soucet -= static_cast<double>(s[i - okno]) * s[i - okno];
+        if (i + 1 >= okno) nejvic = std::max(nejvic, soucet);
+    }
+    return std::sqrt(nejvic / static_cast<double>(okno));
+}
+
+void vyrovnej(Stopa& s, double decibelu) {
+    const size_t slabnuti = std::min(s.size(), vzorku(0.004));
+    for (size_t i = 0; i < slabnuti; ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / slabnuti;
+    // What offset is left goes as a smooth hump over the whole sound (a sine
+    // squared), so both ends stay at silence and nothing clicks.
+    if (s.size() > 1) {
+        double vaha = 0;
+        for (size_t i = 0; i < s.size(); ++i) vaha += std::pow(std::sin(kPi * i / (s.size() - 1)), 2);
+        const double c = stredStopy(s) * static_cast<double>(s.size()) / vaha;
+        for (size_t i = 0; i < s.size(); ++i)
+            s[i] -= static_cast<float>(c * std::pow(std::sin(kPi * i / (s.size() - 1)), 2));
+    }
+    const double h = hlasitostStopy(s);
+    if (h <= 0) return;
+    const double k = std::pow(10.0, decibelu / 20) / h;
+    for (float& v : s) v = static_cast<float>(v * k);
 }
 
 void normalizuj(Stopa& s, double spicka, bool konci) {

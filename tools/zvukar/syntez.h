@@ -93,4 +93,12 @@ void dozvukSmycky(Stopa& s, double mix, double doba);
 // Scales the track so its loudest sample is spicka; a sound that ends (not a
 // loop) first fades over its last few ms.
 void normalizuj(Stopa& s, double spicka, bool konci = true);
+// An effect's level: faded over its last few ms, its offset taken out, then
+// scaled so its loudest 100 ms (hlasitostStopy) lie at decibelu of full scale.
+void vyrovnej(Stopa& s, double decibelu);
 double spickaStopy(const Stopa& s);
+// The track's mean, its offset from silence, as a part of full scale.
+double stredStopy(const Stopa& s);
+// How loud it sounds: the RMS of its loudest 100 ms (the whole track when
+// shorter).
+double hlasitostStopy(const Stopa& s);
