@@ -2,8 +2,9 @@
 # The sound, heard by a machine: the real program on SDL's disk audio driver,
 # which writes what it plays to a file (raw 16-bit stereo) as fast as a
 # sound card would take it, so a file position is a moment. Checked from the
-# samples: the level's tune sounds from the start, a sword swing (Space) is
-# heard within 300 ms of its key, after M the output is silent and the
+# samples: the level's tune sounds from the start, ten sword swings (Space)
+# at random moments are each heard within 300 ms of the key (the figures
+# reported), after M the output is silent and the
 # choice is kept; and with audio impossible the game starts and plays.
 # Sourced by scripts/e2e.sh, whose display, data copy, over and klavesa it uses.
 
@@ -21,13 +22,19 @@ prvni="$(zapsano)"
 klavesa Left  # he stands, facing left: nothing but the tune until the swings
 sleep 1.2
 mezi="$(zapsano)"
-mece=()
-for _ in 1 2 3; do
-    xdotool keydown space  # the key's moment is taken as it returns
-    mece+=("$(zapsano)")
-    xdotool keyup space
-    sleep 1.1  # the swing is over before the next one's key
-done
+# Ten swings, each key at a random moment of the frame once the last swing
+# is over, with the output's length the moment the X server took the key.
+mapfile -t mece < <(PYTHONPATH="$koren/scripts" python3 - "$zvuk" <<'EOF'
+import os, random, sys, time
+from klavesnice import Klavesnice
+k = Klavesnice()
+for _ in range(10):
+    k.dolu('space')
+    print(os.stat(sys.argv[1]).st_size, time.time(), flush=True)
+    k.nahoru('space')
+    time.sleep(random.uniform(1.0, 1.4))
+EOF
+)
 ticho="$(zapsano)"
 xdotool key m
 sleep 1.2
@@ -69,7 +76,11 @@ for a in sys.argv[6:]:
     zaklad = max(vysky(i, i + okno) for i in range(k - f // 2, k, okno))
     nabeh = next((i for i in range(k, k + f, okno) if vysky(i, i + okno) > 2.5 * zaklad), None)
     zpozdeni.append(None if nabeh is None else (nabeh - k) / f)
-print('swings heard after: ' + ' '.join('never' if z is None else '%.0f ms' % (1000 * z) for z in zpozdeni))
+print('swings heard after (ms): ' + ' '.join('never' if z is None else '%.0f' % (1000 * z) for z in zpozdeni))
+zn = sorted(1000 * z for z in zpozdeni if z is not None)
+if zn:
+    med = (zn[(len(zn) - 1) // 2] + zn[len(zn) // 2]) / 2
+    print('  %d of %d heard: median %.0f ms, min %.0f, max %.0f' % (len(zn), len(zpozdeni), med, zn[0], zn[-1]))
 od = ticho + int(0.35 * f)
 print('after M: %.2f s of output, loudest sample %d' % ((konec - od) / f, max(map(abs, levy[od:konec]), default=-1)))
 spicka = max(max(vzorky), -min(vzorky))
@@ -82,7 +93,7 @@ EOF
 sed 's/^/      /' "$pracovni/zvuk.txt" | grep -v verdict
 read -r _ hudba mec ticho mix < <(grep '^verdict' "$pracovni/zvuk.txt" || echo "verdict 0 0 0 0")
 over "the level's tune sounds from the start" [ "$hudba" = 1 ]
-over "each sword swing is heard within 300 ms of its key" [ "$mec" = 1 ]
+over "each of ten sword swings is heard within 300 ms of its key" [ "$mec" = 1 ]
 over "after M the output is silent" [ "$ticho" = 1 ]
 over "the mix of tune and swings never reaches full scale" [ "$mix" = 1 ]
 over "... and the choice is kept in nastaveni.txt" grep -qx 'zvuk=0' "$data/nastaveni.txt"

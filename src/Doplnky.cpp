@@ -4,7 +4,7 @@
 SDL_Surface* Doplnky::otevri(const Nastaveni& n) {
     okno.zjistiPlochu();
     pad.nastav(n);
-    return okno.otevri(n.meritkoOkna, n.celaObrazovka);
+    return okno.otevri(n.polovinyOkna, n.celaObrazovka);
 }
 
 void Doplnky::zavri() {
@@ -58,11 +58,11 @@ void Doplnky::ukaz(SDL_Surface*& obrazovka, Nastaveni& n) {
         return;
     }
     // The window's size is the window's: fullscreen takes the screen's.
-    int k = okno.meritko();
+    int p = okno.poloviny();
     if (!okno.cela())
-        for (; zvetseni > 0; --zvetseni) k = okno.dalsiMeritko(k);
-    if (okno.nastav(k, okno.cela() != prepnoutCelou)) {
-        n.meritkoOkna = okno.meritko();
+        for (; zvetseni > 0; --zvetseni) p = okno.dalsiPoloviny(p);
+    if (okno.nastav(p, okno.cela() != prepnoutCelou)) {
+        n.polovinyOkna = okno.poloviny();
         n.celaObrazovka = okno.cela();
         n.uloz();
     }
