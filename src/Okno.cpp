@@ -39,6 +39,10 @@ bool maSsse3() {
     static const bool ma = (__builtin_cpu_init(), __builtin_cpu_supports("ssse3"));
     return ma;
 }
+bool maAvx2() {
+    static const bool ma = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    return ma;
+}
 
 // Two target pixels: the bytes of their source pixels and of the next ones
 // shuffled into pairs, each pair weighted and summed in one step.
@@ -50,14 +54,58 @@ __attribute__((target("ssse3"))) inline __m128i ostraDvojice(const Uint32* z, in
     return _mm_srli_epi16(_mm_add_epi16(s, _mm_set1_epi16(32)), 6);
 }
 
+// Eight target pixels a round, their four pairs kept in the order 0, 2, 1, 3.
 __attribute__((target("ssse3"))) void ostreMaskami(const Uint32* z, Uint32* d, const int* zaklady,
                                                    const std::array<Uint8, 16>* masky,
-                                                   const std::array<Uint8, 16>* vahy, size_t dvojic) {
-    for (size_t p = 0; p + 1 < dvojic; p += 2)
-        _mm_storeu_si128(
-            reinterpret_cast<__m128i*>(d + 2 * p),
-            _mm_packus_epi16(ostraDvojice(z, zaklady[p], masky[p].data(), vahy[p].data()),
-                             ostraDvojice(z, zaklady[p + 1], masky[p + 1].data(), vahy[p + 1].data())));
+                                                   const std::array<Uint8, 16>* vahy, size_t ctveric) {
+    for (size_t p = 0; p < 4 * ctveric; p += 4, d += 8) {
+        const __m128i a = ostraDvojice(z, zaklady[p], masky[p].data(), vahy[p].data());
+        const __m128i b = ostraDvojice(z, zaklady[p + 1], masky[p + 1].data(), vahy[p + 1].data());
+        const __m128i c = ostraDvojice(z, zaklady[p + 2], masky[p + 2].data(), vahy[p + 2].data());
+        const __m128i e = ostraDvojice(z, zaklady[p + 3], masky[p + 3].data(), vahy[p + 3].data());
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_packus_epi16(a, c));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 4), _mm_packus_epi16(b, e));
+    }
+}
+
+// The same, two pairs an instruction: pairs 0 and 2 in one register's
+// halves, 1 and 3 in the other's, which packing puts in order.
+__attribute__((target("avx2"))) inline __m256i ostrePulky(const Uint32* z, const int* zaklady,
+                                                          const Uint8* maska, const Uint8* vahy) {
+    const __m256i v = _mm256_inserti128_si256(
+        _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(z + zaklady[0]))),
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(z + zaklady[1])), 1);
+    const __m256i s = _mm256_maddubs_epi16(
+        _mm256_shuffle_epi8(v, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(maska))),
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(vahy)));
+    return _mm256_srli_epi16(_mm256_add_epi16(s, _mm256_set1_epi16(32)), 6);
+}
+
+__attribute__((target("avx2"))) void ostreMaskamiAvx2(const Uint32* z, Uint32* d, const int* zaklady,
+                                                      const std::array<Uint8, 16>* masky,
+                                                      const std::array<Uint8, 16>* vahy, size_t ctveric) {
+    for (size_t p = 0; p < 4 * ctveric; p += 4, d += 8)
+        _mm256_storeu_si256(
+            reinterpret_cast<__m256i*>(d),
+            _mm256_packus_epi16(ostrePulky(z, zaklady + p, masky[p].data(), vahy[p].data()),
+                                ostrePulky(z, zaklady + p + 2, masky[p + 2].data(), vahy[p + 2].data())));
+}
+
+__attribute__((target("avx2"))) size_t smichejRadkyAvx2(const Uint8* a, const Uint8* b, Uint8* d,
+                                                        size_t bajtu, int w) {
+    const __m256i vahy = _mm256_set1_epi16(static_cast<short>((w << 8) | (64 - w)));
+    const __m256i pul = _mm256_set1_epi16(32);
+    size_t i = 0;
+    for (; i + 32 <= bajtu; i += 32) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
+        const __m256i lo = _mm256_srli_epi16(
+            _mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(x, y), vahy), pul), 6);
+        const __m256i hi = _mm256_srli_epi16(
+            _mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(x, y), vahy), pul), 6);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_packus_epi16(lo, hi));
+    }
+    return i;
 }
 
 __attribute__((target("ssse3"))) void smichejRadkySsse3(const Uint8* a, const Uint8* b, Uint8* d,
@@ -185,7 +233,7 @@ Zvetsovac::Zvetsovac(int sirka, int vyska, SDL_Rect cil) : cil_(cil), sloupce(ci
     for (int y = cil.h - 1; y >= 0; --y)
         if (osaY.vaha[y] == 0) cistyRadek[osaY.od[y]] = y;
     // Two target pixels draw on at most three source pixels from the
-    // first's; the last pairs, whose four would run past the row, go one by one.
+    // first's; the last ones, whose four would run past the row, go one by one.
     for (int x = 0; x + 1 < cil.w && osaX.od[x] + 4 <= sirka; x += 2) {
         const int z = osaX.od[x];
         zaklady.push_back(z);
@@ -201,7 +249,14 @@ Zvetsovac::Zvetsovac(int sirka, int vyska, SDL_Rect cil) : cil_(cil), sloupce(ci
             }
         }
     }
-    if (zaklady.size() % 2) zaklady.pop_back(), masky.pop_back(), vahy.pop_back();
+    // Whole rounds of four pairs, kept in the order 0, 2, 1, 3.
+    const size_t n = zaklady.size() / 4 * 4;
+    zaklady.resize(n), masky.resize(n), vahy.resize(n);
+    for (size_t p = 0; p < n; p += 4) {
+        std::swap(zaklady[p + 1], zaklady[p + 2]);
+        std::swap(masky[p + 1], masky[p + 2]);
+        std::swap(vahy[p + 1], vahy[p + 2]);
+    }
 }
 
 // One source row widened sharply into a target row.
@@ -212,10 +267,11 @@ void Zvetsovac::ostryRadek(const Uint8* z, Uint8* d, const SDL_PixelFormat* f) c
         Uint32* cil = reinterpret_cast<Uint32*>(d);
         int x = 0;
 #ifdef GRONDELVIK_SSSE3
-        if (maSsse3()) {
-            ostreMaskami(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size());
-            x = 2 * static_cast<int>(zaklady.size());
-        }
+        if (maAvx2())
+            ostreMaskamiAvx2(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size() / 4);
+        else if (maSsse3())
+            ostreMaskami(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size() / 4);
+        if (maSsse3()) x = 2 * static_cast<int>(zaklady.size());
 #endif
         for (; x < w; ++x) {
             const int j = osaX.od[x], v = osaX.vaha[x];
@@ -273,6 +329,10 @@ void Zvetsovac::ostre(SDL_Surface* zdroj, SDL_Surface* kam) const {
         const Uint8* b = siroky(j + 1);
         if (bpp == 4) {
 #ifdef GRONDELVIK_SSSE3
+            if (maAvx2()) {
+                smichejRadky(a, b, d, delka, v, smichejRadkyAvx2(a, b, d, delka, v));
+                continue;
+            }
             if (maSsse3()) {
                 smichejRadkySsse3(a, b, d, delka, v);
                 continue;
