@@ -11,9 +11,9 @@
 zvuk="$pracovni/zvuk.raw"
 # The classic library waits SDL_DISKAUDIODELAY ms after each buffer (150 by
 # default), so it is told the length of the game's buffer (512 frames at
-# 22050 Hz); the compatibility library over SDL2 waits a buffer's length itself.
+# 44100 Hz); the compatibility library over SDL2 waits a buffer's length itself.
 case "$(readlink -f "$(ldd "$program" | awk '/libSDL-1\.2/ {print $3}')")" in
-    *.so.0.11.*) export SDL_DISKAUDIODELAY=23 ;;
+    *.so.0.11.*) export SDL_DISKAUDIODELAY=12 ;;
 esac
 rm -f "$data/nastaveni.txt"
 hra "$data" "$pracovni/chyby-zvuk.txt" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$zvuk"
@@ -53,8 +53,8 @@ vzorky = struct.unpack('<%dh' % (len(data) // 2), data[:len(data) // 4 * 4])
 levy = vzorky[0::2]
 bod = lambda a: (int(a.split()[0]) // 4, float(a.split()[1]))
 (p0, t0), (p1, t1), (ticho, _), (konec, _) = [bod(a) for a in sys.argv[2:6]]
-# The rate the driver writes at, from how fast the file grew: SDL over SDL2
-# runs its device at 44100 Hz, the classic library at the game's 22050.
+# The rate the driver writes at, from how fast the file grew: 44100 Hz, the
+# game's, unless a library chose another.
 rychlost = (p1 - p0) / (t1 - t0)
 f = 44100 if rychlost > 33075 else 22050
 print('rate %d (the file grew by %.0f frames a second)' % (f, rychlost))
