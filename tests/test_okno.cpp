@@ -307,17 +307,28 @@ TEST(PolohaOkna, AGrownWindowMovesOnlyAsFarAsItMustToLieOnTheDesktop) {
 TEST(OstryZvetsovac, TwoPixelsBecomeThreeAndEveryPixelCoversTheSameWidth) {
     // 2 x 2 to 3 x 3: repeated twice to 4, reduced to 3, the middle column
     // and row cover half of each pixel: (a * 32 + b * 32 + 32) / 64 a byte.
-    Plocha z(SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 2, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-    Plocha d(SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 3, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+    // At 16 bits the colours lose their low bits, each a step of 8 at most.
     const Uint32 obraz[] = {0x000000, 0xC8C8C8, 0x640000, 0x00FF00};
-    for (int i = 0; i < 4; ++i) static_cast<Uint32*>(z->pixels)[(i / 2) * z->pitch / 4 + i % 2] = obraz[i];
-    SDL_FillRect(d.get(), nullptr, 0x123456);
-    Zvetsovac(2, 2, SDL_Rect{1, 0, 3, 3}).kresli(z.get(), d.get());
     const Uint32 cekam[3][4] = {{0x123456, 0x000000, 0x646464, 0xC8C8C8},
                                 {0x123456, 0x320000, 0x4B7232, 0x64E464},
                                 {0x123456, 0x640000, 0x328000, 0x00FF00}};
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(barva(d.get(), x, y), cekam[y][x]) << x << "," << y;
+    for (auto [bpp, r, g, b, tolerance] :
+         {std::tuple(32, 0xFF0000, 0xFF00, 0xFF, 0), std::tuple(16, 0xF800, 0x7E0, 0x1F, 8)}) {
+        Plocha z(SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 2, bpp, r, g, b, 0));
+        Plocha d(SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 3, bpp, r, g, b, 0));
+        for (int i = 0; i < 4; ++i) {
+            SDL_Rect p{Sint16(i % 2), Sint16(i / 2), 1, 1};
+            SDL_FillRect(z.get(), &p,
+                         SDL_MapRGB(z->format, obraz[i] >> 16, (obraz[i] >> 8) & 255, obraz[i] & 255));
+        }
+        SDL_FillRect(d.get(), nullptr, SDL_MapRGB(d->format, 0x12, 0x34, 0x56));
+        Zvetsovac(2, 2, SDL_Rect{1, 0, 3, 3}).kresli(z.get(), d.get());
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                for (int k = 0; k < 24; k += 8)
+                    EXPECT_NEAR(int(barva(d.get(), x, y) >> k & 255), int(cekam[y][x] >> k & 255), tolerance)
+                        << bpp << " bits, " << x << "," << y;
+    }
 
     // One white pixel in a black row: whatever its place, the target row
     // holds t / s of a white pixel (in 64ths, each edge rounded).
