@@ -91,11 +91,35 @@ __attribute__((target("avx2"))) void ostreMaskamiAvx2(const Uint32* z, Uint32* d
                                 ostrePulky(z, zaklady + p + 2, masky[p + 2].data(), vahy[p + 2].data())));
 }
 
+// Half-and-half blends: four source pixels and their averages with the next
+// ones in one register, the group's target pixels picked from it.
+__attribute__((target("avx2"))) void pulkyAvx2(const Uint32* z, Uint32* d, const int* zaklady,
+                                               const std::array<Uint32, 8>* vybery, const Uint8* pocty,
+                                               size_t skupin) {
+    for (size_t g = 0; g < skupin; d += pocty[g], ++g) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(z + zaklady[g]));
+        const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(z + zaklady[g] + 1));
+        const __m256i obe = _mm256_inserti128_si256(_mm256_castsi128_si256(v), _mm_avg_epu8(v, w), 1);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
+                            _mm256_permutevar8x32_epi32(
+                                obe, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(vybery[g].data()))));
+    }
+}
+
 __attribute__((target("avx2"))) size_t smichejRadkyAvx2(const Uint8* a, const Uint8* b, Uint8* d,
                                                         size_t bajtu, int w) {
     const __m256i vahy = _mm256_set1_epi16(static_cast<short>((w << 8) | (64 - w)));
     const __m256i pul = _mm256_set1_epi16(32);
     size_t i = 0;
+    // Half and half (every blended row at 1.5x and 2.5x) is the bytes'
+    // rounded average, one instruction.
+    if (w == Zvetsovac::kCela / 2) {
+        for (; i + 32 <= bajtu; i += 32)
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i),
+                                _mm256_avg_epu8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i)),
+                                                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i))));
+        return i;
+    }
     for (; i + 32 <= bajtu; i += 32) {
         const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + i));
         const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + i));
@@ -257,6 +281,21 @@ Zvetsovac::Zvetsovac(int sirka, int vyska, SDL_Rect cil) : cil_(cil), sloupce(ci
         std::swap(masky[p + 1], masky[p + 2]);
         std::swap(vahy[p + 1], vahy[p + 2]);
     }
+    // A group stores eight pixels, the next one overwriting what its own
+    // did not fill; it reads its first source pixel and the four after it.
+    if (std::any_of(osaX.vaha.begin(), osaX.vaha.end(), [](Uint8 v) { return v != 0 && v != kCela / 2; }))
+        return;
+    for (int x = 0; x + 8 <= cil.w && osaX.od[x] + 5 <= sirka;) {
+        const int z = osaX.od[x];
+        std::array<Uint32, 8>& vyber = vyberyPulek.emplace_back();
+        int i = 0;
+        for (; i < 8 && osaX.od[x + i] - z <= 3; ++i)
+            vyber[i] = static_cast<Uint32>(osaX.od[x + i] - z + (osaX.vaha[x + i] ? 4 : 0));
+        for (int k = i; k < 8; ++k) vyber[k] = 0;
+        zakladyPulek.push_back(z);
+        pocetPulek.push_back(static_cast<Uint8>(i));
+        x += i;
+    }
 }
 
 // One source row widened sharply into a target row.
@@ -267,11 +306,17 @@ void Zvetsovac::ostryRadek(const Uint8* z, Uint8* d, const SDL_PixelFormat* f) c
         Uint32* cil = reinterpret_cast<Uint32*>(d);
         int x = 0;
 #ifdef GRONDELVIK_SSSE3
-        if (maAvx2())
-            ostreMaskamiAvx2(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size() / 4);
-        else if (maSsse3())
-            ostreMaskami(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size() / 4);
-        if (maSsse3()) x = 2 * static_cast<int>(zaklady.size());
+        if (maAvx2() && !zakladyPulek.empty()) {
+            pulkyAvx2(zdroj, cil, zakladyPulek.data(), vyberyPulek.data(), pocetPulek.data(),
+                      zakladyPulek.size());
+            for (Uint8 p : pocetPulek) x += p;
+        } else if (maAvx2() || maSsse3()) {
+            if (maAvx2())
+                ostreMaskamiAvx2(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size() / 4);
+            else
+                ostreMaskami(zdroj, cil, zaklady.data(), masky.data(), vahy.data(), zaklady.size() / 4);
+            x = 2 * static_cast<int>(zaklady.size());
+        }
 #endif
         for (; x < w; ++x) {
             const int j = osaX.od[x], v = osaX.vaha[x];

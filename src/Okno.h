@@ -69,6 +69,13 @@ private:
     // and their weights.
     std::vector<int> zaklady;
     std::vector<std::array<Uint8, 16>> masky, vahy;
+    // Where every blend is half and half (1.5x, 2.5x) and the processor has
+    // AVX2: groups of up to eight target pixels from four source pixels and
+    // the averages of their neighbours, the group's first source pixel,
+    // which of the eight each target pixel takes, and how many it has.
+    std::vector<int> zakladyPulek;
+    std::vector<std::array<Uint32, 8>> vyberyPulek;
+    std::vector<Uint8> pocetPulek;
     mutable std::vector<Uint8> mezi;  // widened rows no target row shows alone
 };
 
