@@ -39,6 +39,9 @@ xvfb() {  # WIDTHxHEIGHT, first display, last display
     xvfb_pid=$!
     export DISPLAY="$displej" SDL_VIDEODRIVER=x11
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    # The pointer in the screen's far corner, off the game's window: the keys
+    # reach the game only because it took the keyboard itself.
+    xdotool mousemove "${1%x*}" "${1#*x}"
 }
 
 # The game ended because it found no display: status 2, or SDL's start-up
@@ -48,9 +51,10 @@ nedispleji() {  # status, stderr file
 }
 
 # Starts the game in folder $1, stderr to $2, with the environment that
-# follows, and waits for its window, focused. A busy Xvfb now and then
-# refuses the connection at start, which the game reports with status 2 (or
-# 1, when SDL cannot even start): it is then started once more.
+# follows, and waits for its window, which must take the keyboard itself. A
+# busy Xvfb now and then refuses the connection at start, which the game
+# reports with status 2 (or 1, when SDL cannot even start): it is then
+# started once more.
 hra() {  # data folder, stderr file, VAR=value...
     local slozka="$1" chybovy="$2" pokus status
     shift 2
@@ -64,10 +68,7 @@ hra() {  # data folder, stderr file, VAR=value...
             kill -0 "$hra_pid" 2>/dev/null || break
             sleep 0.1
         done
-        if [ -n "$okno" ]; then
-            xdotool windowfocus --sync "$okno"
-            return 0
-        fi
+        [ -n "$okno" ] && return 0
         status=0
         wait "$hra_pid" || status=$?
         hra_pid=""

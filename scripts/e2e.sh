@@ -51,6 +51,37 @@ klavesa F9
 sleep 0.5
 over "F9 brings back the saved position $x2" [ "$(ulozeno $X)" = "$x2" ]
 
+# S at random moments of the frame: the save replaced on disk (the file
+# watched every half millisecond) within a frame of the key.
+PYTHONPATH="$koren/scripts" python3 - "$sav" >"$pracovni/ulozeni.txt" <<'EOF'
+import os, random, statistics, sys, time
+from klavesnice import Klavesnice
+sav = sys.argv[1]
+k = Klavesnice()
+def soubor():
+    try:
+        s = os.stat(sav)
+        return s.st_ino, s.st_mtime_ns
+    except FileNotFoundError:
+        return None
+zpozdeni = []
+for _ in range(20):
+    time.sleep(random.uniform(0.25, 0.55))
+    pred = soubor()
+    t = k.dolu('s')
+    while soubor() == pred and time.monotonic() - t < 2:
+        time.sleep(0.0005)
+    zpozdeni.append(1000 * (time.monotonic() - t))
+    k.nahoru('s')
+z = sorted(zpozdeni)
+print('S to the save on disk, %d presses: median %.1f ms, min %.1f, max %.1f (%s)' %
+      (len(z), statistics.median(z), z[0], z[-1], ' '.join('%.0f' % x for x in zpozdeni)))
+print('verdict', int(statistics.median(z) <= 80 and z[-1] <= 130))
+EOF
+sed 's/^/      /' "$pracovni/ulozeni.txt" | grep -v verdict
+over "S puts the save on disk within 80 ms at the median and 130 ms at worst" \
+    grep -qx 'verdict 1' "$pracovni/ulozeni.txt"
+
 # The pause picture over the frozen frame: its white is transparent.
 snimek pred
 klavesa p

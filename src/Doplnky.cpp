@@ -7,9 +7,9 @@ SDL_Surface* Doplnky::otevri(const Nastaveni& n) {
     okno.zjistiPlochu();
     pad.nastav(n);
 #ifdef __EMSCRIPTEN__
-    return okno.otevri(1, false);  // the page scales the canvas itself
+    return okno.otevri(2, false);  // the page scales the canvas itself
 #else
-    return okno.otevri(n.meritkoOkna, n.celaObrazovka);
+    return okno.otevri(n.polovinyOkna, n.celaObrazovka);
 #endif
 }
 
@@ -72,11 +72,11 @@ void Doplnky::ukaz(SDL_Surface*& obrazovka, Nastaveni& n) {
         return;
     }
     // The window's size is the window's: fullscreen takes the screen's.
-    int k = okno.meritko();
+    int p = okno.poloviny();
     if (!okno.cela())
-        for (; zvetseni > 0; --zvetseni) k = okno.dalsiMeritko(k);
-    if (okno.nastav(k, okno.cela() != prepnoutCelou)) {
-        n.meritkoOkna = okno.meritko();
+        for (; zvetseni > 0; --zvetseni) p = okno.dalsiPoloviny(p);
+    if (okno.nastav(p, okno.cela() != prepnoutCelou)) {
+        n.polovinyOkna = okno.poloviny();
         n.celaObrazovka = okno.cela();
         n.uloz();
     }

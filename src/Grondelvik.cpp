@@ -82,13 +82,34 @@ bool pripravHru(Hra& hra) {
     return true;
 }
 
-void snimek(Hra& hra, Uint32 cekani) {
+namespace {
+
+// Waits until the frame's moment, so the period stays fixed whatever the
+// frame's own work took; a frame late by more than a period starts afresh.
+void pockej(Uint32& dalsi, Uint32 perioda) {
+    const Uint32 ted = SDL_GetTicks();
+    const Sint32 zbyva = static_cast<Sint32>(dalsi - ted);
+    if (zbyva > 0 && zbyva <= static_cast<Sint32>(perioda)) {
+        SDL_Delay(static_cast<Uint32>(zbyva));
+        dalsi += perioda;
+    } else {
+        dalsi = ted + perioda;
+    }
+}
+
+Zvuk::Stav stavZvuku(const Hra& hra) {
+    return {hra.nastaveni.zvuk, hra.level->typLevelu(), hra.pauza, hra.smrt || hra.hrac->zivoty <= 0};
+}
+
+}  // namespace
+
+void snimek(Hra& hra, Uint32 perioda) {
+    if (perioda) pockej(hra.dalsiSnimek, perioda);
     const bool pauzaPred = hra.pauza, zvukPred = hra.nastaveni.zvuk;
     hra.konec = k(hra.event, hra.hrac.get(), hra.pauza, hra.velka, hra.uloz, hra.nacti, hra.nastaveni.zvuk,
                   &hra.doplnky);
     // The player's choice outlives the run.
     if (hra.nastaveni.zvuk != zvukPred) hra.nastaveni.uloz();
-    if (cekani) SDL_Delay(cekani);
 
     // A frame that does not run the world gives only the shell's events.
     hra.udalosti.vymaz();
@@ -107,17 +128,20 @@ void snimek(Hra& hra, Uint32 cekani) {
     } else {
         vykresliObrazek(hra.obrSmrt.get(), hra.screen, 150, 250);
     }
+    // The world's sounds start now, not after saving, scaling and flipping.
+    if (hra.zvuk) hra.zvuk->snimek(hra.udalosti, stavZvuku(hra));
 
-    if (hra.pauza != pauzaPred) hra.udalosti.pridej(hra.pauza ? Udalost::pauza : Udalost::pokracovani);
+    Udalosti shellu;
+    if (hra.pauza != pauzaPred) shellu.pridej(hra.pauza ? Udalost::pauza : Udalost::pokracovani);
 
     if (hra.uloz) {
-        hra.udalosti.pridej(hra.level->uloz("savy/grondelvik.sav") ? Udalost::ulozeno : Udalost::chyba);
+        shellu.pridej(hra.level->uloz("savy/grondelvik.sav") ? Udalost::ulozeno : Udalost::chyba);
         hra.uloz = false;
     }
     // Also when nothing could be loaded: a dead hunter gets one more frame.
     if (hra.nacti) {
         const bool nacteno = hra.level->nacti("savy/grondelvik.sav") == Level::Nacteni::hotovo;
-        hra.udalosti.pridej(nacteno ? Udalost::nacteno : Udalost::chyba);
+        shellu.pridej(nacteno ? Udalost::nacteno : Udalost::chyba);
         hra.smrt = false;
         hra.nacti = false;
     }
@@ -132,9 +156,10 @@ void snimek(Hra& hra, Uint32 cekani) {
     // Scaled into the window when it is larger.
     hra.doplnky.ukaz(hra.screen, hra.nastaveni);
 
-    if (hra.zvuk)
-        hra.zvuk->snimek(hra.udalosti, {hra.nastaveni.zvuk, hra.level->typLevelu(), hra.pauza,
-                                        hra.smrt || hra.hrac->zivoty <= 0});
+    if (hra.zvuk) hra.zvuk->snimek(shellu, stavZvuku(hra));
+    for (int i = 0; i < kPocetUdalosti; ++i)
+        for (int n = shellu.kolikrat(static_cast<Udalost>(i)); n > 0; --n)
+            hra.udalosti.pridej(static_cast<Udalost>(i));
 }
 
 bool ovladacBezOkna(const char* ovladac, const char* zvolene) {

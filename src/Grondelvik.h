@@ -42,6 +42,8 @@ struct Hra {
     Udalosti udalosti;
     // Opened by the program only; tests and tools play silently.
     std::unique_ptr<Zvuk> zvuk;
+    // SDL_GetTicks() at which the next frame's keys are read (0: at once).
+    Uint32 dalsiSnimek = 0;
     // The window, the gamepad and the controls card; tests and tools that
     // set their own screen leave the window unopened.
     Doplnky doplnky;
@@ -59,9 +61,11 @@ bool k(SDL_Event& event, Hrac* hrac, bool& pauza, bool& velka, bool& uloz, bool&
 // Prints the failure and returns false when something is missing.
 bool pripravHru(Hra& hra);
 
-// One pass of the frame loop. The program waits 100 ms a frame; tests and
-// tools pass 0 to drive frames directly.
-void snimek(Hra& hra, Uint32 cekani);
+// One pass of the frame loop: the rest of the period waited out, then the
+// keys read, so a key waits at most one frame before the world answers it.
+// The program passes a period of 100 ms; tests and tools pass 0 to drive
+// frames directly.
+void snimek(Hra& hra, Uint32 perioda);
 
 // The video driver's name when SDL opened the screen on one that shows no
 // window (offscreen, dummy, text art) without the player choosing it through

@@ -19,12 +19,13 @@ struct Polozka {
     bool Nastaveni::*priznak;
     int od, po;
     const char* popis;
+    bool poloviny = false;  // kept in halves, written "1.5"
 };
 
 // clang-format off
 constexpr Polozka kPolozky[] = {
     {"zvuk", nullptr, &Nastaveni::zvuk, 0, 1, "sound: 1 on, 0 off (M)"},
-    {"okno", &Nastaveni::meritkoOkna, nullptr, 1, 3, "window size: 1, 2 or 3 times 800 x 600 (F10)"},
+    {"okno", &Nastaveni::polovinyOkna, nullptr, 2, 6, "window size: 1, 1.5, 2, 2.5 or 3 times 800 x 600 (F10)", true},
     {"cela_obrazovka", nullptr, &Nastaveni::celaObrazovka, 0, 1, "fullscreen: 1 on, 0 off (F11)"},
     {"pad_skok", &Nastaveni::padSkok, nullptr, 0, 255, "gamepad button that jumps"},
     {"pad_beh", &Nastaveni::padBeh, nullptr, 0, 255, "gamepad button that runs while held"},
@@ -56,9 +57,14 @@ bool nastav(Nastaveni& n, std::string_view jmeno, std::string_view hodnota) {
     for (const Polozka& p : kPolozky) {
         if (jmeno != p.jmeno) continue;
         int v = 0;
+        // A value in halves is a whole number, or one and a half ("2.5").
+        const bool pul = p.poloviny && hodnota.size() > 2 && hodnota.substr(hodnota.size() - 2) == ".5";
+        if (pul) hodnota.remove_suffix(2);
         const auto [konec, chyba] = std::from_chars(hodnota.data(), hodnota.data() + hodnota.size(), v);
-        if (chyba != std::errc() || konec != hodnota.data() + hodnota.size() || v < p.od || v > p.po)
+        if (chyba != std::errc() || konec != hodnota.data() + hodnota.size() || v < 0 || v > p.po)
             return false;
+        if (p.poloviny) v = 2 * v + pul;
+        if (v < p.od || v > p.po) return false;
         if (p.cislo)
             n.*p.cislo = v;
         else
@@ -112,9 +118,14 @@ Nastaveni Nastaveni::nacti(const char* cesta) {
 std::string Nastaveni::text() const {
     std::ostringstream s;
     s << "# Grondelvik settings, written by the game; a damaged value means its default.\n";
-    for (const Polozka& p : kPolozky)
-        s << "# " << p.popis << "\n"
-          << p.jmeno << "=" << (p.cislo ? this->*p.cislo : int(this->*p.priznak)) << "\n";
+    for (const Polozka& p : kPolozky) {
+        const int v = p.cislo ? this->*p.cislo : int(this->*p.priznak);
+        s << "# " << p.popis << "\n" << p.jmeno << "=";
+        if (p.poloviny)
+            s << v / 2 << (v % 2 ? ".5" : "") << "\n";
+        else
+            s << v << "\n";
+    }
     s << "# language: cs or en; without this line the locale decides (LC_ALL, LC_MESSAGES, LANG)\n";
     if (jazyk) s << "jazyk=" << kJazyky[int(*jazyk)] << "\n";
     return s.str();

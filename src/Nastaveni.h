@@ -25,8 +25,8 @@ enum class Jazyk { cs, en };
 Jazyk jazykProstredi();
 
 struct Nastaveni {
-    bool zvuk = true;            // all sound on (M)
-    int meritkoOkna = 1;         // the window shows the 800 x 600 game 1, 2 or 3 times as large (F10)
+    bool zvuk = true;      // all sound on (M)
+    int polovinyOkna = 2;  // the window's factor in halves, 2 (1x) to 6 (3x) (F10); the file says 1 to 3
     bool celaObrazovka = false;  // fullscreen (F11)
     // Gamepad buttons by SDL's joystick button number; the defaults follow
     // the common layout (bottom face button jumps).

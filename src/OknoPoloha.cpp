@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the game's window lies on the X screen. With a window manager that
-// is its business; without one (a bare X server, a kiosk) SDL over SDL2
-// leaves a window that went fullscreen at its old corner, half off the
-// screen, so the game places it itself.
+// Where the game's window lies on the X screen, and whether it has the
+// keyboard. With a window manager that is its business; without one (a bare
+// X server, a kiosk) SDL over SDL2 leaves a window that went fullscreen at
+// its old corner, half off the screen, and neither library gives the window
+// the keyboard, which then follows the pointer: the game does both itself.
 #include "Okno.h"
 
 // Last: X11's macros (None, Bool, Status) must not reach other headers.
@@ -66,6 +67,33 @@ void Okno::presun(Poloha p) const {
     }
 #else
     (void)p;
+#endif
+}
+
+void Okno::zamer() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) <= 0 || info.subsystem != SDL_SYSWM_X11) return;
+    const auto& x = info.info.x11;
+    // The classic library's fullscreen window is its own, unmanaged and
+    // holding the keyboard grabbed; the game's window otherwise.
+    const Window okno = cela_ && x.fswindow ? x.fswindow : x.wmwindow ? x.wmwindow : x.window;
+    if (!x.display || !okno) return;
+    x.lock_func();
+    Window koren = 0, rodic = 0, *deti = nullptr;
+    unsigned int pocet = 0;
+    XWindowAttributes a;
+    // A window manager reparents the windows it manages and gives the focus
+    // itself; a window not shown cannot take it (X would refuse it as an error).
+    const bool sam = XQueryTree(x.display, okno, &koren, &rodic, &deti, &pocet) != 0 && rodic == koren &&
+                     XGetWindowAttributes(x.display, okno, &a) != 0 && a.map_state == IsViewable;
+    if (deti) XFree(deti);
+    if (sam) {
+        XSetInputFocus(x.display, okno, RevertToParent, CurrentTime);
+        XSync(x.display, False);
+    }
+    x.unlock_func();
 #endif
 }
 

@@ -14,9 +14,10 @@
 
 namespace {
 
-// The rate the generator writes at; 512 frames (23 ms) keep a sword swing
-// close to its key.
-constexpr int kFrekvence = 22050;
+// The rate sound devices run at, so neither SDL library resamples the mix on
+// its way out (the sounds, written at 22050 Hz, are converted once as they
+// load); 512 frames (12 ms) keep a sword swing close to its key.
+constexpr int kFrekvence = 44100;
 constexpr int kVyrovnavaci = 512;
 constexpr int kKanalu = 16;
 constexpr int kNabehHudby = 500;  // ms: a new level's jingle stays in front

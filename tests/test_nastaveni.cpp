@@ -20,24 +20,26 @@ protected:
         s << std::ifstream(cesta, std::ios::binary).rdbuf();
         return s.str();
     }
-    // sound, window factor, fullscreen, jump and pause buttons
+    // sound, window factor in halves, fullscreen, jump and pause buttons
     static Radek hodnoty(const Nastaveni& n) {
-        return r(n.zvuk, n.meritkoOkna, n.celaObrazovka, n.padSkok, n.padPauza);
+        return r(n.zvuk, n.polovinyOkna, n.celaObrazovka, n.padSkok, n.padPauza);
     }
 };
 
 TEST_F(SouborNastaveni, AFileGivesItsGoodValuesAndDefaultsForTheRest) {
-    const Radek vychozi = r(1, 1, 0, 0, 7);
+    const Radek vychozi = r(1, 2, 0, 0, 7);
     // The file's text, the values read, how many damaged lines stderr names (0: says nothing).
     // clang-format off
     const std::tuple<std::string, Radek, int> pripady[] = {
         {"", vychozi, 0},
-        {"zvuk=0\nokno=3\ncela_obrazovka=1\npad_skok=4\npad_pauza=9\n", r(0, 3, 1, 4, 9), 0},
-        {"# a comment\n\n  zvuk = 0 \r\nokno=2", r(0, 2, 0, 0, 7), 0},
+        {"zvuk=0\nokno=3\ncela_obrazovka=1\npad_skok=4\npad_pauza=9\n", r(0, 6, 1, 4, 9), 0},
+        {"okno=1.5\n", r(1, 3, 0, 0, 7), 0}, {"okno=2.5\n", r(1, 5, 0, 0, 7), 0},
+        {"okno=3.5\nokno=0.5\nokno=1.50\nokno=.5\nokno=2.0\nokno=-1.5\n", vychozi, 6},
+        {"# a comment\n\n  zvuk = 0 \r\nokno=2", r(0, 4, 0, 0, 7), 0},
         {"zvuk=2\nokno=0\nokno=4\npad_skok=256\npad_pauza=-1\n", vychozi, 5},
-        {"zvuk=0\nokno=2x\nokno=\nhlasitost=5\nzvuk\n=1\n", r(0, 1, 0, 0, 7), 5},
-        {"okno=99999999999999999999\ncela_obrazovka=1\n", r(1, 1, 1, 0, 7), 1},
-        {std::string("zvuk=0\n\0\xff\xfe\n", 10), r(0, 1, 0, 0, 7), 1},
+        {"zvuk=0\nokno=2x\nokno=\nhlasitost=5\nzvuk\n=1\n", r(0, 2, 0, 0, 7), 5},
+        {"okno=99999999999999999999\ncela_obrazovka=1\n", r(1, 2, 1, 0, 7), 1},
+        {std::string("zvuk=0\n\0\xff\xfe\n", 10), r(0, 2, 0, 0, 7), 1},
     };
     // clang-format on
     for (const auto& [text, cekam, spatne] : pripady) {
@@ -103,17 +105,18 @@ TEST_F(SouborNastaveni, TheLanguageIsTheFilesElseTheFirstLocaleVariableSet) {
 TEST_F(SouborNastaveni, AHugeFileIsReadOnlyAsFarAsTheBound) {
     kopie.zapis("nastaveni.txt", "zvuk=0\n" + std::string(1 << 20, '#') + "\nokno=3\n");
     testing::internal::CaptureStderr();
-    EXPECT_EQ(hodnoty(Nastaveni::nacti()), r(0, 1, 0, 0, 7));
+    EXPECT_EQ(hodnoty(Nastaveni::nacti()), r(0, 2, 0, 0, 7));
     EXPECT_NE(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(SouborNastaveni, WhatIsWrittenReadsBackAndAFailedWriteLeavesTheOldFile) {
     Nastaveni n;
-    n.zvuk = false, n.meritkoOkna = 2, n.celaObrazovka = true, n.padUtok = 11, n.padOvladani = 0;
+    n.zvuk = false, n.polovinyOkna = 3, n.celaObrazovka = true, n.padUtok = 11, n.padOvladani = 0;
     n.jazyk = Jazyk::en;
     ASSERT_TRUE(n.uloz());
     EXPECT_EQ(Nastaveni::nacti(), n);
     const std::string stary = obsah("nastaveni.txt");
+    EXPECT_NE(stary.find("\nokno=1.5\n"), std::string::npos) << stary;
     EXPECT_EQ(docasnych(".", "nastaveni.txt"), 0);
 
     // A file-size limit cuts the write short after 200 bytes: write()
