@@ -16,16 +16,7 @@ koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$koren/build-pkg"
 nastroje=(dpkg-dev lintian appstream xvfb xdotool)
 
-doinstaluj() {
-    local chybi=() sudo=()
-    for b in "$@"; do
-        dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q "install ok installed" || chybi+=("$b")
-    done
-    [ ${#chybi[@]} -eq 0 ] && return 0
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}"
-}
+. "$koren/scripts/instaluj.sh"
 
 # Builds the package of the sources in $1 in $1/build-pkg and prints its path.
 # Debian's flags: fortify, stack protector, relro and bindnow; the source

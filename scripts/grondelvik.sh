@@ -10,6 +10,7 @@ set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$koren"
+. "$koren/scripts/instaluj.sh"
 
 odeber=()
 case "${GRONDELVIK_SDL:-compat}" in
@@ -28,18 +29,6 @@ balicky+=(libx11-dev)
 # The test command's own checks: a real X window, screenshots, memcheck.
 [ "${1:-run}" = test ] && balicky+=(xvfb xdotool imagemagick x11-utils python3 valgrind time)
 
-doinstaluj() {
-    local chybi=()
-    for b in "${balicky[@]}"; do
-        dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q "install ok installed" || chybi+=("$b")
-    done
-    [ ${#chybi[@]} -eq 0 ] && return 0
-    echo "Installing: ${chybi[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}" "${odeber[@]}"
-}
 
 sestav() {  # build-dir, extra cmake args...
     local dir="$1"; shift
@@ -49,14 +38,14 @@ sestav() {  # build-dir, extra cmake args...
 
 case "${1:-run}" in
     run)
-        doinstaluj
+        doinstaluj "${balicky[@]}" -- "${odeber[@]}"
         sestav build -DGRONDELVIK_TESTS=OFF -DGRONDELVIK_BENCH=OFF
         mkdir -p "$koren/data/savy"
         cd "$koren/data"
         exec "$koren/build/grondelvik"
         ;;
     test)
-        doinstaluj
+        doinstaluj "${balicky[@]}" -- "${odeber[@]}"
         export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
         sestav build
         (cd "$koren/build" && ctest -j"$(nproc)" --output-on-failure)
@@ -83,7 +72,7 @@ case "${1:-run}" in
         "$koren/scripts/pomer.sh"
         ;;
     balik)
-        doinstaluj
+        doinstaluj "${balicky[@]}" -- "${odeber[@]}"
         exec "$koren/scripts/balik.sh"
         ;;
     web)
@@ -91,7 +80,7 @@ case "${1:-run}" in
         exec "$koren/scripts/web.sh" serve
         ;;
     fuzz)
-        doinstaluj
+        doinstaluj "${balicky[@]}" -- "${odeber[@]}"
         exec "$koren/scripts/fuzz.sh" kampan "${2:-}"
         ;;
     *)

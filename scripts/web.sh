@@ -12,29 +12,21 @@ set -euo pipefail
 
 koren="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 www="$koren/build-web/www"
+. "$koren/scripts/instaluj.sh"
 # Emscripten's tools run on node; a node that is not Debian's own does not
 # look where Debian keeps their modules.
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 
-doinstaluj() {
+doinstaluj_web() {
     local balicky=(emscripten python3 build-essential cmake pkg-config libsdl-mixer1.2-dev libvorbis-dev
-                   libx11-dev) chybi=()
+                   libx11-dev)
     # Either SDL 1.2 development package builds the generators: never swap one for the other.
-    dpkg-query -W -f='${Status}' libsdl1.2-dev 2>/dev/null | grep -q "install ok installed" ||
-        balicky+=(libsdl1.2-compat-dev)
-    for b in "${balicky[@]}"; do
-        dpkg-query -W -f='${Status}' "$b" 2>/dev/null | grep -q "install ok installed" || chybi+=("$b")
-    done
-    [ ${#chybi[@]} -eq 0 ] && return 0
-    echo "Installing: ${chybi[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${chybi[@]}"
+    nainstalovan libsdl1.2-dev || balicky+=(libsdl1.2-compat-dev)
+    doinstaluj "${balicky[@]}"
 }
 
 sestav() {
-    doinstaluj
+    doinstaluj_web
     # Pictures and sounds come from the native generators, into data/; the
     # test command lends its own native build (GRONDELVIK_NATIVNI) instead.
     local nativni="${GRONDELVIK_NATIVNI:-}"
