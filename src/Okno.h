@@ -92,7 +92,10 @@ class Okno {
 public:
     // SDL's mode list and mode switch; tests put their own in.
     struct Video {
-        SDL_Rect** (*mody)(SDL_PixelFormat*, Uint32) = SDL_ListModes;
+        // (a browser's SDL takes a const format: called, not taken by address)
+        SDL_Rect** (*mody)(SDL_PixelFormat*, Uint32) = [](SDL_PixelFormat* f, Uint32 p) {
+            return SDL_ListModes(f, p);
+        };
         SDL_Surface* (*rezim)(int, int, int, Uint32) = SDL_SetVideoMode;
     };
     Video video;
