@@ -18,6 +18,11 @@ protected:
     void otevri(int sirka, int vyska, int poloviny = 2, bool cela = false) {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         hra.doplnky.okno.nastavPlochu(sirka, vyska);
+        // True colour, as an X display gives: the classic dummy driver's own
+        // screen has a palette, which cannot show a blend.
+        hra.doplnky.okno.video.rezim = [](int w, int h, int, Uint32 priznaky) {
+            return SDL_SetVideoMode(w, h, 32, priznaky & ~SDL_ANYFORMAT);
+        };
         ASSERT_TRUE(hra.screen = hra.doplnky.okno.otevri(poloviny, cela));
         ASSERT_TRUE(pripravHru(hra));
     }
